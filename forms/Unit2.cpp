@@ -1,0 +1,12 @@
+#include "forms/Unit2.h"
+
+#include "ui_Unit2.h"
+
+TForm2::TForm2(QWidget* parent)
+    : TForm(parent)
+    , ui(std::make_unique<Ui::TForm2>())
+{
+    ui->setupUi(this);
+}
+
+TForm2::~TForm2() = default;
