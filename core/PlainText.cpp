@@ -7,6 +7,10 @@
 #include <cstring>
 #include <optional>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quillon {
 namespace {
 
@@ -145,38 +149,61 @@ template <Stop stop> constexpr bool stopsAt(unsigned char byte) {
     return byte == '\r' || high || lineFeed;
 }
 
-// First byte at or after p that the scan stops at, eight bytes at a time.
-template <Stop stop> const char* findStop(const char* p, const char* end) {
-    while (end - p >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        std::uint64_t flags = bytesEqualTo(word, '\r');
-        if constexpr (stop != Stop::LineBreak)
-            flags |= word & topBits;
-        if constexpr (stop != Stop::CarriageReturnOrHighByte)
-            flags |= bytesEqualTo(word, '\n');
-        if (flags != 0)
-            return p + lowestFlaggedByte(flags);
-        p += 8;
-    }
-    while (p != end && !stopsAt<stop>(static_cast<unsigned char>(*p)))
-        ++p;
-    return p;
-}
-
-// Writes into a buffer sized beforehand for the worst case, then trims it.
+// Writes into a buffer sized beforehand so that the room left is never less than the input left,
+// then trims it. That lets copyRun store whole chunks and keep only their clean part.
 class Output {
 public:
     explicit Output(std::size_t capacity) : buffer_(capacity, '\0'), next_(buffer_.data()) {}
 
-    void write(const char* bytes, std::size_t count) {
-        if (count == 0)
-            return; // bytes may be null then, which memcpy does not allow
-        std::memcpy(next_, bytes, count);
-        next_ += count;
+    void write(std::string_view bytes) {
+        if (bytes.empty())
+            return; // data() may be null then, which memcpy does not allow
+        std::memcpy(next_, bytes.data(), bytes.size());
+        next_ += bytes.size();
     }
-    void write(std::string_view bytes) { write(bytes.data(), bytes.size()); }
     void put(char byte) { *next_++ = byte; }
+
+    // Copies the bytes from p up to the first one the scan stops at, and returns its position.
+    template <Stop stop> const char* copyRun(const char* p, const char* end) {
+#if defined(__SSE2__)
+        while (end - p >= 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(next_), chunk);
+            __m128i hits = _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r'));
+            if constexpr (stop != Stop::LineBreak)
+                hits = _mm_or_si128(hits, chunk);
+            if constexpr (stop != Stop::CarriageReturnOrHighByte)
+                hits = _mm_or_si128(hits, _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\n')));
+            if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0) {
+                const auto clean = static_cast<std::size_t>(std::countr_zero(mask));
+                next_ += clean;
+                return p + clean;
+            }
+            p += 16;
+            next_ += 16;
+        }
+#endif
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            std::memcpy(next_, &word, sizeof word);
+            std::uint64_t flags = bytesEqualTo(word, '\r');
+            if constexpr (stop != Stop::LineBreak)
+                flags |= word & topBits;
+            if constexpr (stop != Stop::CarriageReturnOrHighByte)
+                flags |= bytesEqualTo(word, '\n');
+            if (flags != 0) {
+                const std::size_t clean = lowestFlaggedByte(flags);
+                next_ += clean;
+                return p + clean;
+            }
+            p += 8;
+            next_ += 8;
+        }
+        while (p != end && !stopsAt<stop>(static_cast<unsigned char>(*p)))
+            *next_++ = *p++;
+        return p;
+    }
 
     std::string finish() && {
         buffer_.resize(static_cast<std::size_t>(next_ - buffer_.data()));
@@ -194,14 +221,27 @@ const char* skipCarriageReturn(const char* p, const char* end) {
     return p != end && *p == '\n' ? p + 1 : p;
 }
 
+// Plain loops without branches, so that the compiler vectorises them.
+std::size_t countLineBreakBytes(std::string_view text) {
+    std::size_t count = 0;
+    for (const char byte : text)
+        count += static_cast<std::size_t>((byte == '\r') | (byte == '\n'));
+    return count;
+}
+
+std::size_t countHighBytes(std::string_view bytes) {
+    std::size_t count = 0;
+    for (const char byte : bytes)
+        count += static_cast<unsigned char>(byte) >> 7;
+    return count;
+}
+
 std::optional<std::string> decodeUtf8(std::string_view bytes) {
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     Output out(bytes.size());
     while (true) {
-        const char* stop = findStop<Stop::CarriageReturnOrHighByte>(p, end);
-        out.write(p, static_cast<std::size_t>(stop - p));
-        p = stop;
+        p = out.copyRun<Stop::CarriageReturnOrHighByte>(p, end);
         if (p == end)
             break;
         if (*p == '\r') {
@@ -212,22 +252,18 @@ std::optional<std::string> decodeUtf8(std::string_view bytes) {
         const std::size_t length = wellFormedSequenceLength(p, end);
         if (length == 0)
             return std::nullopt;
-        out.write(p, length);
+        out.write({p, length});
         p += length;
     }
     return std::move(out).finish();
 }
 
 std::string decodeWindows1252(std::string_view bytes) {
-    const auto highBytes =
-        std::count_if(bytes.begin(), bytes.end(), [](char byte) { return (byte & 0x80) != 0; });
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
-    Output out(bytes.size() + 2 * static_cast<std::size_t>(highBytes));
+    Output out(bytes.size() + 2 * countHighBytes(bytes));
     while (true) {
-        const char* stop = findStop<Stop::CarriageReturnOrHighByte>(p, end);
-        out.write(p, static_cast<std::size_t>(stop - p));
-        p = stop;
+        p = out.copyRun<Stop::CarriageReturnOrHighByte>(p, end);
         if (p == end)
             break;
         if (*p == '\r') {
@@ -236,15 +272,10 @@ std::string decodeWindows1252(std::string_view bytes) {
             continue;
         }
         const auto& sequence = windows1252HighBytesAsUtf8[static_cast<unsigned char>(*p) - 0x80];
-        out.write(sequence.bytes.data(), sequence.length);
+        out.write({sequence.bytes.data(), sequence.length});
         ++p;
     }
     return std::move(out).finish();
-}
-
-std::size_t countLineBreakBytes(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }));
 }
 
 // p points at a CR or LF; returns the first byte after its line break.
@@ -259,9 +290,7 @@ std::string encodeUtf8(std::string_view text, bool withByteOrderMark) {
     Output out(prefix.size() + text.size() + countLineBreakBytes(text));
     out.write(prefix);
     while (true) {
-        const char* stop = findStop<Stop::LineBreak>(p, end);
-        out.write(p, static_cast<std::size_t>(stop - p));
-        p = stop;
+        p = out.copyRun<Stop::LineBreak>(p, end);
         if (p == end)
             break;
         out.write(crLf);
@@ -275,9 +304,7 @@ std::optional<std::string> encodeWindows1252(std::string_view text) {
     const char* const end = p + text.size();
     Output out(text.size() + countLineBreakBytes(text));
     while (true) {
-        const char* stop = findStop<Stop::LineBreakOrHighByte>(p, end);
-        out.write(p, static_cast<std::size_t>(stop - p));
-        p = stop;
+        p = out.copyRun<Stop::LineBreakOrHighByte>(p, end);
         if (p == end)
             break;
         if (*p == '\r' || *p == '\n') {
