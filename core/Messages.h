@@ -20,4 +20,12 @@ inline constexpr std::string_view failedToLoadStream = "Failed to Load Stream";
 inline constexpr std::string_view cannotMakeVisibleWindowModal = "Cannot make a visible window modal";
 inline constexpr std::string_view lineInsertionError = "RichEdit line insertion error";
 
+// The composer's prompts for a value.
+inline constexpr std::string_view valuePromptCaption = "Value";
+inline constexpr std::string_view pageTitlePrompt = "Please enter the title of the page";
+inline constexpr std::string_view buttonValuePrompt = "Please enter the value of the button";
+inline constexpr std::string_view radioButtonValuePrompt =
+    "Please enter the value of the radiobutton";
+inline constexpr std::string_view checkBoxValuePrompt = "Please enter the value of the checkbox";
+
 } // namespace quillon::messages
