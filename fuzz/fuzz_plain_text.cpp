@@ -7,8 +7,7 @@
 
 namespace {
 
-std::string withCrLfLineBreaks(std::string_view bytes)
-{
+std::string withCrLfLineBreaks(std::string_view bytes) {
     std::string result;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\r' || bytes[i] == '\n') {
@@ -26,8 +25,7 @@ std::string withCrLfLineBreaks(std::string_view bytes)
 
 // Reading any file and writing it back in the encoding it was read as gives the same bytes,
 // apart from line breaks, which come back as CR LF.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto decoded = quillon::decodePlainText(bytes);
     if (decoded.text.find('\r') != std::string::npos)

@@ -1,4 +1,3 @@
-#include "core/Failure.h"
 #include "core/RegFile.h"
 #include "core/RegFileRegistry.h"
 #include "platform/RegFileStorage.h"
