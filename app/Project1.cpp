@@ -5,8 +5,7 @@
 #include <QApplication>
 
 // Command-line arguments are ignored.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
     quillon::Application application;
     application.setTitle(QString::fromUtf8(quillon::messages::applicationTitle));

@@ -22,8 +22,7 @@ QString HandOverText;
 bool HandOverPending = false;
 QString AsmSourceName;
 
-void CreateForms()
-{
+void CreateForms() {
     Form1 = new TForm1;
     Form2 = new TForm2;
     htm1 = new Thtm1;
@@ -33,8 +32,7 @@ void CreateForms()
     new_ = new Tnew;
 }
 
-void DestroyForms()
-{
+void DestroyForms() {
     delete new_;
     delete Form4;
     delete Form3;

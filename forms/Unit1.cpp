@@ -9,8 +9,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QScreen>
-
 #include <array>
 
 using quillon::MenuRow;
@@ -63,11 +63,9 @@ constexpr int storedFontNameLimit = 31;
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : TForm(parent)
-    , ui(std::make_unique<Ui::TForm1>())
-{
+TForm1::TForm1(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    setObjectName(QStringLiteral("Form1"));
     re1 = ui->re1;
     setFont(quillon::fontOf(QStringLiteral("MS Sans Serif"), -11));
     re1->SetFont(quillon::fontOf(QStringLiteral("System"), -17, true));
@@ -92,13 +90,11 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-QAction* TForm1::item(const char* name) const
-{
+QAction* TForm1::item(const char* name) const {
     return quillon::menuItem(this, name);
 }
 
-void TForm1::ApplyCompilerSubmenus(quillon::CompilerSubmenu submenu)
-{
+void TForm1::ApplyCompilerSubmenus(quillon::CompilerSubmenu submenu) {
     const auto states = quillon::submenusFor(submenu);
     item("Asembler1")->setEnabled(states.asembler);
     item("C1")->setEnabled(states.c);
@@ -106,13 +102,11 @@ void TForm1::ApplyCompilerSubmenus(quillon::CompilerSubmenu submenu)
     item("BASIC1")->setEnabled(states.basic);
 }
 
-void TForm1::SetSaveMode(quillon::SaveMode mode)
-{
+void TForm1::SetSaveMode(quillon::SaveMode mode) {
     re1->SetPlainText(mode == quillon::SaveMode::Plain);
 }
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     {
         quillon::TRegistry registry;
         quillon::readSettingsAtStart(registry, Settings);
@@ -128,8 +122,7 @@ void TForm1::FormShow()
     }
 }
 
-void TForm1::FormResize()
-{
+void TForm1::FormResize() {
     if (isMinimized())
         return;
     if (isMaximized()) {
@@ -141,46 +134,38 @@ void TForm1::FormResize()
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
-{
+void TForm1::closeEvent(QCloseEvent* event) {
     TForm::closeEvent(event);
     // Closing the main window ends the program, whatever other window is still open.
     QCoreApplication::quit();
 }
 
-void TForm1::re1Change()
-{
+void TForm1::re1Change() {
     item("Save1")->setEnabled(true);
     item("Undo1")->setEnabled(true);
 }
 
-void TForm1::Exit1Click()
-{
+void TForm1::Exit1Click() {
     close();
 }
 
-void TForm1::Undo1Click()
-{
+void TForm1::Undo1Click() {
     re1->Undo();
 }
 
-void TForm1::Copy1Click()
-{
+void TForm1::Copy1Click() {
     re1->CopyToClipboard();
 }
 
-void TForm1::Cut1Click()
-{
+void TForm1::Cut1Click() {
     re1->CutToClipboard();
 }
 
-void TForm1::Paste1Click()
-{
+void TForm1::Paste1Click() {
     re1->PasteFromClipboard();
 }
 
-void TForm1::WordWrap1Click()
-{
+void TForm1::WordWrap1Click() {
     QAction* wordWrap = item("WordWrap1");
     if (wordWrap->isChecked()) {
         re1->SetWordWrap(false);

@@ -2,11 +2,9 @@
 
 #include "ui_nov1.h"
 
-Tnew::Tnew(QWidget* parent)
-    : TForm(parent)
-    , ui(std::make_unique<Ui::Tnew>())
-{
+Tnew::Tnew(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Tnew>()) {
     ui->setupUi(this);
+    setObjectName(QStringLiteral("new"));
 }
 
 Tnew::~Tnew() = default;

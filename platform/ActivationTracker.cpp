@@ -4,8 +4,7 @@
 
 namespace quillon {
 
-bool ActivationTracker::eventFilter(QObject* watched, QEvent* event)
-{
+bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
         if (window->isWindow() && window != current_) {

@@ -18,47 +18,40 @@ Application::Application()
     : dialogs_(std::make_unique<QtDialogService>())
     , shell_(std::make_unique<DetachedProcessShell>())
     , shortcuts_(std::make_unique<ShortcutDispatcher>())
-    , activations_(std::make_unique<ActivationTracker>())
-{
+    , activations_(std::make_unique<ActivationTracker>()) {
     Q_ASSERT(current == nullptr);
     current = this;
     qApp->installEventFilter(activations_.get());
     qApp->installEventFilter(shortcuts_.get());
 }
 
-Application::~Application()
-{
+Application::~Application() {
     qApp->removeEventFilter(shortcuts_.get());
     qApp->removeEventFilter(activations_.get());
     current = nullptr;
 }
 
-Application& Application::instance()
-{
+Application& Application::instance() {
     Q_ASSERT(current != nullptr);
     return *current;
 }
 
-void Application::setTitle(const QString& title)
-{
+void Application::setTitle(const QString& title) {
     // Not the display name: Qt would add that to every window title on X11.
     title_ = title;
     QApplication::setApplicationName(title);
 }
 
-QWidget* Application::previousActiveWindow() const
-{
+QWidget* Application::previousActiveWindow() const {
     return activations_->previous();
 }
 
-void Application::setMainForm(QWidget* form)
-{
+void Application::setMainForm(QWidget* form) {
     if (mainForm_ == nullptr)
         mainForm_ = form;
 }
 
-void Application::reportException(const char* message) noexcept
-{
+void Application::reportException(const char* message) noexcept {
     try {
         const auto text = errorReportText(message);
         dialogs_->reportError(QApplication::activeWindow(), QString::fromStdString(text));

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <exception>
 #include <memory>
 #include <utility>
@@ -44,8 +43,7 @@ public:
     void setShell(std::unique_ptr<Shell> shell) { shell_ = std::move(shell); }
 
     // Runs a handler; any failure it raises ends it and is shown by the default report.
-    template <typename Handler> void guard(Handler&& handler) noexcept
-    {
+    template <typename Handler> void guard(Handler&& handler) noexcept {
         try {
             std::forward<Handler>(handler)();
         } catch (const std::exception& failure) {
@@ -68,8 +66,7 @@ private:
 
 // Connects a signal to a handler entered through the application's guard.
 template <typename Sender, typename Signal, typename Handler>
-void onEvent(Sender* sender, Signal signal, QObject* context, Handler handler)
-{
+void onEvent(Sender* sender, Signal signal, QObject* context, Handler handler) {
     QObject::connect(sender, signal, context,
                      [handler]() { Application::instance().guard(handler); });
 }

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QString>
-
 #include <optional>
 
 class QWidget;

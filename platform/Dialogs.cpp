@@ -8,8 +8,7 @@ namespace {
 constexpr int inputBoxMaxLength = 255;
 }
 
-bool TOpenDialog::Execute(QWidget* owner)
-{
+bool TOpenDialog::Execute(QWidget* owner) {
     const auto answer = Application::instance().dialogs().openFile(
         owner, FileDialogRequest{Filter, FilterIndex, FileName, false});
     if (!answer)
@@ -19,8 +18,7 @@ bool TOpenDialog::Execute(QWidget* owner)
     return true;
 }
 
-bool TSaveDialog::Execute(QWidget* owner)
-{
+bool TSaveDialog::Execute(QWidget* owner) {
     const auto answer = Application::instance().dialogs().saveFile(
         owner, FileDialogRequest{Filter, FilterIndex, FileName, OverwritePrompt});
     if (!answer)
@@ -30,8 +28,7 @@ bool TSaveDialog::Execute(QWidget* owner)
     return true;
 }
 
-bool TFontDialog::Execute(QWidget* owner)
-{
+bool TFontDialog::Execute(QWidget* owner) {
     const auto chosen = Application::instance().dialogs().chooseFont(owner, Font);
     if (!chosen)
         return false;
@@ -39,26 +36,22 @@ bool TFontDialog::Execute(QWidget* owner)
     return true;
 }
 
-DialogButton MessageDlg(QWidget* owner, const QString& text)
-{
+DialogButton MessageDlg(QWidget* owner, const QString& text) {
     return Application::instance().dialogs().confirm(owner, text);
 }
 
-void ShowMessage(QWidget* owner, const QString& text)
-{
+void ShowMessage(QWidget* owner, const QString& text) {
     Application::instance().dialogs().showMessage(owner, text);
 }
 
 QString InputBox(QWidget* owner, const QString& caption, const QString& prompt,
-                 const QString& defaultValue)
-{
+                 const QString& defaultValue) {
     const auto answer = Application::instance().dialogs().prompt(owner, caption, prompt,
                                                                  defaultValue, inputBoxMaxLength);
     return answer ? answer->left(inputBoxMaxLength) : defaultValue;
 }
 
-QFont fontOf(const QString& family, int height, bool bold)
-{
+QFont fontOf(const QString& family, int height, bool bold) {
     QFont font(family);
     font.setPixelSize(height < 0 ? -height : height);
     font.setBold(bold);

@@ -13,39 +13,32 @@ constexpr const char* menuBarProperty = "quillonMenuBar";
 constexpr const char* popupProperty = "quillonContextPopup";
 } // namespace
 
-QKeySequence itemShortcut(const QAction* item)
-{
+QKeySequence itemShortcut(const QAction* item) {
     return item->property(shortcutProperty).value<QKeySequence>();
 }
 
-void setItemShortcut(QAction* item, const QKeySequence& key)
-{
+void setItemShortcut(QAction* item, const QKeySequence& key) {
     item->setProperty(shortcutProperty, QVariant::fromValue(key));
 }
 
-void setFormMenuBar(QWidget* form, QMenuBar* bar)
-{
+void setFormMenuBar(QWidget* form, QMenuBar* bar) {
     form->setProperty(menuBarProperty, QVariant::fromValue(static_cast<QObject*>(bar)));
 }
 
-QMenuBar* formMenuBar(const QWidget* form)
-{
+QMenuBar* formMenuBar(const QWidget* form) {
     return qobject_cast<QMenuBar*>(form->property(menuBarProperty).value<QObject*>());
 }
 
-void setContextPopup(QWidget* control, QMenu* popup)
-{
+void setContextPopup(QWidget* control, QMenu* popup) {
     control->setProperty(popupProperty, QVariant::fromValue(static_cast<QObject*>(popup)));
 }
 
-QMenu* contextPopup(const QWidget* control)
-{
+QMenu* contextPopup(const QWidget* control) {
     return qobject_cast<QMenu*>(control->property(popupProperty).value<QObject*>());
 }
 
 QAction* addMenuRow(QWidget* container, std::vector<QMenu*>& path, int level, const char* name,
-                    const char* caption, const char* shortcut, bool opensSubmenu)
-{
+                    const char* caption, const char* shortcut, bool opensSubmenu) {
     path.resize(static_cast<std::size_t>(level));
     QWidget* parent = path.empty() ? container : path.back();
     const QString text = QString::fromUtf8(caption);
@@ -69,8 +62,7 @@ QAction* addMenuRow(QWidget* container, std::vector<QMenu*>& path, int level, co
     return item;
 }
 
-QAction* menuItem(const QObject* form, const char* name)
-{
+QAction* menuItem(const QObject* form, const char* name) {
     return form->findChild<QAction*>(QString::fromUtf8(name));
 }
 

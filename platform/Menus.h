@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QKeySequence>
-
 #include <span>
 #include <vector>
 
@@ -42,14 +41,13 @@ QAction* addMenuRow(QWidget* container, std::vector<QMenu*>& path, int level, co
                     const char* caption, const char* shortcut, bool opensSubmenu);
 
 template <typename Form>
-void buildMenus(Form* form, QWidget* container, std::span<const MenuRow<Form>> rows)
-{
+void buildMenus(Form* form, QWidget* container, std::span<const MenuRow<Form>> rows) {
     std::vector<QMenu*> path;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto& row = rows[i];
         const bool opensSubmenu = i + 1 < rows.size() && rows[i + 1].level > row.level;
-        QAction* item = addMenuRow(container, path, row.level, row.name, row.caption,
-                                   row.shortcut, opensSubmenu);
+        QAction* item = addMenuRow(container, path, row.level, row.name, row.caption, row.shortcut,
+                                   opensSubmenu);
         if (row.action != nullptr) {
             onEvent(item, &QAction::triggered, form, [item, form, action = row.action] {
                 // Qt flips a checkable item before telling us; its handler decides the mark.

@@ -12,8 +12,7 @@
 
 namespace quillon {
 
-QStringList qtNameFilters(const QString& filter)
-{
+QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList nameFilters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -27,8 +26,7 @@ QStringList qtNameFilters(const QString& filter)
 namespace {
 
 std::optional<FileDialogAnswer> runFileDialog(QWidget* owner, const FileDialogRequest& request,
-                                              QFileDialog::AcceptMode mode)
-{
+                                              QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
@@ -51,26 +49,22 @@ std::optional<FileDialogAnswer> runFileDialog(QWidget* owner, const FileDialogRe
 } // namespace
 
 std::optional<FileDialogAnswer> QtDialogService::openFile(QWidget* owner,
-                                                          const FileDialogRequest& request)
-{
+                                                          const FileDialogRequest& request) {
     return runFileDialog(owner, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<FileDialogAnswer> QtDialogService::saveFile(QWidget* owner,
-                                                          const FileDialogRequest& request)
-{
+                                                          const FileDialogRequest& request) {
     return runFileDialog(owner, request, QFileDialog::AcceptSave);
 }
 
-std::optional<QFont> QtDialogService::chooseFont(QWidget* owner, const QFont& initial)
-{
+std::optional<QFont> QtDialogService::chooseFont(QWidget* owner, const QFont& initial) {
     bool accepted = false;
     const QFont font = QFontDialog::getFont(&accepted, initial, owner);
     return accepted ? std::optional<QFont>(font) : std::nullopt;
 }
 
-DialogButton QtDialogService::confirm(QWidget* owner, const QString& text)
-{
+DialogButton QtDialogService::confirm(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
                     owner);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
@@ -86,17 +80,15 @@ DialogButton QtDialogService::confirm(QWidget* owner, const QString& text)
     return DialogButton::Cancel;
 }
 
-void QtDialogService::showMessage(QWidget* owner, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, Application::instance().title(), text,
-                    QMessageBox::Ok, owner);
+void QtDialogService::showMessage(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, Application::instance().title(), text, QMessageBox::Ok,
+                    owner);
     box.exec();
 }
 
 std::optional<QString> QtDialogService::prompt(QWidget* owner, const QString& caption,
                                                const QString& label, const QString& initial,
-                                               int maxLength)
-{
+                                               int maxLength) {
     QInputDialog dialog(owner);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
@@ -108,10 +100,9 @@ std::optional<QString> QtDialogService::prompt(QWidget* owner, const QString& ca
     return dialog.textValue();
 }
 
-void QtDialogService::reportError(QWidget* owner, const QString& text)
-{
-    QMessageBox box(QMessageBox::Critical, Application::instance().title(), text,
-                    QMessageBox::Ok, owner);
+void QtDialogService::reportError(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, Application::instance().title(), text, QMessageBox::Ok,
+                    owner);
     box.exec();
 }
 

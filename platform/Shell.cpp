@@ -7,8 +7,7 @@
 namespace quillon {
 
 void DetachedProcessShell::execute(const QString& program, const QString& parameters,
-                                   const QString& folder)
-{
+                                   const QString& folder) {
     if (program.isEmpty())
         return;
     QStringList arguments;
@@ -20,8 +19,7 @@ void DetachedProcessShell::execute(const QString& program, const QString& parame
 } // namespace quillon
 
 void ShellExecute(const QString& file, const QString& parameters, const QString& folder,
-                  int showCommand)
-{
+                  int showCommand) {
     Q_UNUSED(showCommand);
     quillon::Application::instance().shell().execute(file, parameters, folder);
 }

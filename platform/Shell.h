@@ -9,15 +9,15 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // Starts `program` with `parameters` as its one argument (none when empty) in `folder` (the
-    // current one when empty), without a shell and without waiting. Reports nothing when the program cannot be started.
+    // current one when empty), without a shell and without waiting. Reports nothing when the
+    // program cannot be started.
     virtual void execute(const QString& program, const QString& parameters,
                          const QString& folder) = 0;
 };
 
 class DetachedProcessShell final : public Shell {
 public:
-    void execute(const QString& program, const QString& parameters,
-                 const QString& folder) override;
+    void execute(const QString& program, const QString& parameters, const QString& folder) override;
 };
 
 } // namespace quillon

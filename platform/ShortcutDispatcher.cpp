@@ -19,8 +19,7 @@ struct Found {
 };
 
 // Depth-first through the menus under `items`; `enabledAbove` says whether every menu above is.
-Found findIn(const QList<QAction*>& items, const QKeySequence& key, bool enabledAbove)
-{
+Found findIn(const QList<QAction*>& items, const QKeySequence& key, bool enabledAbove) {
     for (QAction* item : items) {
         if (item->isSeparator())
             continue;
@@ -35,22 +34,19 @@ Found findIn(const QList<QAction*>& items, const QKeySequence& key, bool enabled
     return {};
 }
 
-bool mainFormEnabled()
-{
+bool mainFormEnabled() {
     QWidget* main = Application::instance().mainForm();
     return main != nullptr && main->isEnabled() && QApplication::activeModalWidget() == nullptr;
 }
 
-bool isModifierOnly(int key)
-{
+bool isModifierOnly(int key) {
     return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
            key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_unknown;
 }
 
 } // namespace
 
-QAction* ShortcutDispatcher::itemFor(QWidget* control, const QKeySequence& key, bool* canAct)
-{
+QAction* ShortcutDispatcher::itemFor(QWidget* control, const QKeySequence& key, bool* canAct) {
     Found found;
     for (QWidget* widget = control; widget != nullptr && found.item == nullptr;
          widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
@@ -70,8 +66,7 @@ QAction* ShortcutDispatcher::itemFor(QWidget* control, const QKeySequence& key, 
     return found.item;
 }
 
-bool ShortcutDispatcher::eventFilter(QObject* watched, QEvent* event)
-{
+bool ShortcutDispatcher::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto* press = static_cast<QKeyEvent*>(event);

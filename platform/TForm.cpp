@@ -9,20 +9,16 @@
 
 namespace quillon {
 
-TForm::TForm(QWidget* parent)
-    : QMainWindow(parent)
-{
+TForm::TForm(QWidget* parent) : QMainWindow(parent) {
     Application::instance().setMainForm(this);
 }
 
-void TForm::closeModal(ModalResult result)
-{
+void TForm::closeModal(ModalResult result) {
     modalResult_ = result;
     close();
 }
 
-void TForm::Show()
-{
+void TForm::Show() {
     if (isVisible() && isActiveWindow()) {
         Application::instance().guard([this] { FormActivate(); });
         raise();
@@ -33,8 +29,7 @@ void TForm::Show()
     activateWindow();
 }
 
-ModalResult TForm::ShowModal()
-{
+ModalResult TForm::ShowModal() {
     if (isVisible())
         throw Failure(std::string(messages::cannotMakeVisibleWindowModal));
     modalResult_ = ModalResult::None;
@@ -52,8 +47,7 @@ ModalResult TForm::ShowModal()
     return modalResult_;
 }
 
-bool TForm::isOwnWindow(const QWidget* window) const
-{
+bool TForm::isOwnWindow(const QWidget* window) const {
     for (const QWidget* w = window; w != nullptr; w = w->parentWidget()) {
         if (w == this)
             return true;
@@ -61,8 +55,7 @@ bool TForm::isOwnWindow(const QWidget* window) const
     return false;
 }
 
-bool TForm::event(QEvent* event)
-{
+bool TForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         const bool fromElsewhere = !isOwnWindow(Application::instance().previousActiveWindow());
         if (activationPending_ || fromElsewhere) {
@@ -73,8 +66,7 @@ bool TForm::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void TForm::showEvent(QShowEvent* event)
-{
+void TForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
         activationPending_ = true;
@@ -82,27 +74,23 @@ void TForm::showEvent(QShowEvent* event)
     }
 }
 
-void TForm::hideEvent(QHideEvent* event)
-{
+void TForm::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (!event->spontaneous())
         emit hidden();
 }
 
-void TForm::closeEvent(QCloseEvent* event)
-{
+void TForm::closeEvent(QCloseEvent* event) {
     Application::instance().guard([this] { FormClose(); });
     QMainWindow::closeEvent(event);
 }
 
-void TForm::resizeEvent(QResizeEvent* event)
-{
+void TForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Application::instance().guard([this] { FormResize(); });
 }
 
-void TForm::changeEvent(QEvent* event)
-{
+void TForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Application::instance().guard([this] { FormResize(); });

@@ -2,9 +2,6 @@
 
 namespace quillon {
 
-TRegistry::TRegistry()
-    : storage_(RegFileStorage::defaultPath())
-    , registry_(storage_)
-{}
+TRegistry::TRegistry() : storage_(RegFileStorage::defaultPath()), registry_(storage_) {}
 
 } // namespace quillon

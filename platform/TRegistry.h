@@ -12,23 +12,17 @@ public:
     TRegistry();
 
     void CreateKey(std::string_view path) override { registry_.CreateKey(path); }
-    bool OpenKey(std::string_view path, bool canCreate) override
-    {
+    bool OpenKey(std::string_view path, bool canCreate) override {
         return registry_.OpenKey(path, canCreate);
     }
-    void WriteString(std::string_view name, std::string_view value) override
-    {
+    void WriteString(std::string_view name, std::string_view value) override {
         registry_.WriteString(name, value);
     }
-    void WriteInteger(std::string_view name, std::int32_t value) override
-    {
+    void WriteInteger(std::string_view name, std::int32_t value) override {
         registry_.WriteInteger(name, value);
     }
     std::string ReadString(std::string_view name) override { return registry_.ReadString(name); }
-    std::int32_t ReadInteger(std::string_view name) override
-    {
-        return registry_.ReadInteger(name);
-    }
+    std::int32_t ReadInteger(std::string_view name) override { return registry_.ReadInteger(name); }
 
 private:
     RegFileStorage storage_;

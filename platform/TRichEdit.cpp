@@ -1,5 +1,7 @@
 #include "platform/TRichEdit.h"
 
+#include "core/AppendRule.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -14,8 +16,7 @@ constexpr QChar paragraphSeparator(0x2029);
 constexpr QChar lineSeparator(0x2028);
 } // namespace
 
-QString toEditorParagraphs(const QString& text)
-{
+QString toEditorParagraphs(const QString& text) {
     QString paragraphs;
     paragraphs.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -31,8 +32,7 @@ QString toEditorParagraphs(const QString& text)
     return paragraphs;
 }
 
-QString fromEditorParagraphs(const QString& raw)
-{
+QString fromEditorParagraphs(const QString& raw) {
     QString text;
     text.reserve(raw.size() + raw.size() / 32);
     for (const QChar c : raw) {
@@ -44,10 +44,7 @@ QString fromEditorParagraphs(const QString& raw)
     return text;
 }
 
-TRichEdit::TRichEdit(QWidget* parent)
-    : QPlainTextEdit(parent)
-    , plainEncoding_(static_cast<TextEncoding>(0))
-{
+TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
     setLineWrapMode(WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -55,79 +52,77 @@ TRichEdit::TRichEdit(QWidget* parent)
     connect(this, &QPlainTextEdit::textChanged, this, &TRichEdit::OnChange);
 }
 
-QString TRichEdit::Text() const
-{
+QString TRichEdit::Text() const {
     return fromEditorParagraphs(document()->toRawText());
 }
 
-void TRichEdit::SetText(const QString& text)
-{
+void TRichEdit::SetText(const QString& text) {
     const QString paragraphs = toEditorParagraphs(text);
     if (paragraphs == toEditorParagraphs(Text()))
         return;
     setPlainText(paragraphs);
 }
 
-void TRichEdit::Clear()
-{
+void TRichEdit::Clear() {
     SetText(QString());
 }
 
-void TRichEdit::SelectAll()
-{
+void TRichEdit::SelectAll() {
     selectAll();
 }
 
-void TRichEdit::ClearSelection()
-{
+void TRichEdit::ClearSelection() {
     textCursor().removeSelectedText();
 }
 
-void TRichEdit::CopyToClipboard()
-{
+void TRichEdit::CopyToClipboard() {
     copy();
 }
 
-void TRichEdit::CutToClipboard()
-{
+void TRichEdit::CutToClipboard() {
     cut();
 }
 
-void TRichEdit::PasteFromClipboard()
-{
+void TRichEdit::PasteFromClipboard() {
     paste();
 }
 
-void TRichEdit::Undo()
-{
+void TRichEdit::Undo() {
     undo();
 }
 
-void TRichEdit::SetFont(const QFont& newFont)
-{
+void TRichEdit::SetFont(const QFont& newFont) {
     setFont(newFont);
     document()->setDefaultFont(newFont);
 }
 
-void TRichEdit::SetWordWrap(bool wrap)
-{
+void TRichEdit::SetWordWrap(bool wrap) {
     setLineWrapMode(wrap ? WidgetWidth : NoWrap);
     document()->clearUndoRedoStacks();
 }
 
-int TRichEdit::length() const
-{
+void TRichEdit::adoptDocument(std::unique_ptr<QTextDocument> newDocument) {
+    // The editor deletes the document it had when that one is its child, as it is here.
+    newDocument->setParent(this);
+    setDocument(newDocument.release());
+    document()->setDefaultFont(font());
+}
+
+int TRichEdit::length() const {
     return document()->characterCount() - 1;
 }
 
-int TRichEdit::room() const
-{
+int TRichEdit::room() const {
     const QTextCursor cursor = textCursor();
     return maxLength_ - length() + (cursor.selectionEnd() - cursor.selectionStart());
 }
 
-void TRichEdit::keyPressEvent(QKeyEvent* event)
-{
+void TRichEdit::keyPressEvent(QKeyEvent* event) {
+    // The Tab key moves the focus at most; no tab character can be typed.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        event->ignore();
+        return;
+    }
     const bool inserts = !event->text().isEmpty() && event->text().at(0).isPrint() &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     const bool breaksLine = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -139,8 +134,7 @@ void TRichEdit::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void TRichEdit::insertFromMimeData(const QMimeData* source)
-{
+void TRichEdit::insertFromMimeData(const QMimeData* source) {
     if (maxLength_ <= 0 || !source->hasText()) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
@@ -151,16 +145,13 @@ void TRichEdit::insertFromMimeData(const QMimeData* source)
         insertPlainText(text);
 }
 
-void RichEditLines::Add(const QString& line)
-{
-    QString insertion;
-    if (editor_.document()->lastBlock().text().isEmpty())
-        insertion = line + u'\n';
-    else
-        insertion = u'\n' + line;
+void RichEditLines::Add(const QString& line) {
+    // Only whether the text ends with a line break matters to the rule, not the whole text.
+    const std::string lastLine = editor_.document()->lastBlock().text().isEmpty() ? "" : "x";
+    const std::string insertion = appendInsertion(lastLine, line.toStdString());
     QTextCursor end(editor_.document());
     end.movePosition(QTextCursor::End);
-    end.insertText(insertion);
+    end.insertText(toEditorParagraphs(QString::fromStdString(insertion)));
     editor_.document()->clearUndoRedoStacks();
 }
 

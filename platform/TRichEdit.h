@@ -1,25 +1,25 @@
 #pragma once
 
+#include "core/PlainText.h"
+
 #include <QPlainTextEdit>
+#include <memory>
 
 namespace quillon {
 
-enum class TextEncoding;
 class TRichEdit;
 
 // The editor's lines: whole-file loading and saving, and appending a line.
 class RichEditLines final {
 public:
-    explicit RichEditLines(TRichEdit& editor)
-        : editor_(editor)
-    {}
+    explicit RichEditLines(TRichEdit& editor) : editor_(editor) {}
 
     // Replaces the whole text with the file's contents, read as plain text or as RTF according
     // to the editor's mode. Fails with "Cannot open file %s" or "Failed to Load Stream".
     void LoadFromFile(const QString& fileName);
     // Writes the whole text, replacing the file only once the new one is complete. Fails with
     // "Cannot create file %s" or "Failed to Save Stream".
-    void SaveToFile(const QString& fileName) const;
+    void SaveToFile(const QString& fileName);
     // Appends `line` as a new last line: never at the caret, leaving the selection as it is,
     // and beyond the reach of Undo.
     void Add(const QString& line);
@@ -73,6 +73,9 @@ public:
     // The number of characters, counting each line break as one.
     int length() const;
 
+    // Shows `document` in place of the current one, which is deleted; the undo history goes.
+    void adoptDocument(std::unique_ptr<QTextDocument> document);
+
 signals:
     // The text changed, by typing or by a command.
     void OnChange();
@@ -86,7 +89,7 @@ private:
 
     bool plainText_ = true;
     int maxLength_ = 0;
-    TextEncoding plainEncoding_;
+    TextEncoding plainEncoding_ = TextEncoding::Utf8;
     RichEditLines lines_{*this};
 };
 

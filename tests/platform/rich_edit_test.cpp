@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <optional>
 
 using namespace quillon;
@@ -14,21 +13,18 @@ class RichEditTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         application.emplace();
         editor.emplace();
         editor->show();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         editor.reset();
         application.reset();
     }
 
-    void textSeparatesLinesWithCrLf()
-    {
+    void textSeparatesLinesWithCrLf() {
         editor->SetText(QStringLiteral("one\rtwo\nthree\r\nfour"));
         QCOMPARE(editor->Text(), QStringLiteral("one\r\ntwo\r\nthree\r\nfour"));
         QCOMPARE(editor->document()->blockCount(), 4);
@@ -37,8 +33,7 @@ private slots:
         QCOMPARE(editor->Text(), QStringLiteral("\r\n"));
     }
 
-    void settingTheSameTextRaisesNoChange()
-    {
+    void settingTheSameTextRaisesNoChange() {
         editor->SetText(QStringLiteral("abc\r\n"));
         QSignalSpy changes(&*editor, &TRichEdit::OnChange);
         editor->SetText(QStringLiteral("abc\r\n"));
@@ -50,8 +45,7 @@ private slots:
         QVERIFY(changes.count() > afterSet);
     }
 
-    void typingAndPastingStopAtTheMaximumLength()
-    {
+    void typingAndPastingStopAtTheMaximumLength() {
         editor->SetMaxLength(5);
         QTest::keyClicks(&*editor, QStringLiteral("abcdefgh"));
         QCOMPARE(editor->Text(), QStringLiteral("abcde"));
@@ -70,8 +64,7 @@ private slots:
         QCOMPARE(editor->Text(), QStringLiteral("wxyz"));
     }
 
-    void textTheProgramPutsInIsNeverCut()
-    {
+    void textTheProgramPutsInIsNeverCut() {
         editor->SetMaxLength(3);
         editor->SetText(QStringLiteral("a long line of text"));
         QCOMPARE(editor->Text(), QStringLiteral("a long line of text"));
@@ -79,8 +72,7 @@ private slots:
         QCOMPARE(editor->Text(), QStringLiteral("a long line of text\r\n<html>"));
     }
 
-    void addAppendsANewLastLineAndLeavesTheSelection()
-    {
+    void addAppendsANewLastLineAndLeavesTheSelection() {
         editor->SetText(QString());
         editor->Lines().Add(QStringLiteral("<html>"));
         editor->Lines().Add(QStringLiteral("<head>"));
@@ -96,8 +88,7 @@ private slots:
         QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("abc"));
     }
 
-    void anAddedLineCannotBeUndone()
-    {
+    void anAddedLineCannotBeUndone() {
         editor->SetText(QString());
         QTest::keyClicks(&*editor, QStringLiteral("abc"));
         editor->Lines().Add(QStringLiteral("<br>"));
@@ -105,8 +96,7 @@ private slots:
         QCOMPARE(editor->Text(), QStringLiteral("abc\r\n<br>"));
     }
 
-    void switchingWordWrapKeepsTheTextAndDropsUndo()
-    {
+    void switchingWordWrapKeepsTheTextAndDropsUndo() {
         QTest::keyClicks(&*editor, QStringLiteral("abc"));
         QVERIFY(editor->document()->isUndoAvailable());
         editor->SetWordWrap(false);
@@ -115,8 +105,7 @@ private slots:
         QVERIFY(!editor->document()->isUndoAvailable());
     }
 
-    void theTabKeyIsNotTaken()
-    {
+    void theTabKeyIsNotTaken() {
         QTest::keyClick(&*editor, Qt::Key_Tab);
         QCOMPARE(editor->Text(), QString());
     }

@@ -1,3 +1,4 @@
+#include "core/Failure.h"
 #include "platform/Application.h"
 #include "platform/Menus.h"
 #include "platform/TForm.h"
@@ -7,7 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-
+#include <QTimer>
 #include <array>
 #include <optional>
 
@@ -18,8 +19,7 @@ namespace {
 // A form with a menu table of its own and a counter per item, standing for the program's forms.
 class CountingForm final : public TForm {
 public:
-    explicit CountingForm(bool withMenu)
-    {
+    explicit CountingForm(bool withMenu) {
         editor = new TRichEdit(this);
         setCentralWidget(editor);
         if (withMenu) {
@@ -55,8 +55,7 @@ class ShortcutDispatcherTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         application.emplace();
         auto scripted = std::make_unique<test::ScriptedDialogs>();
         dialogs = scripted.get();
@@ -65,14 +64,12 @@ private slots:
         mainForm->show();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         mainForm.reset();
         application.reset();
     }
 
-    void anEnabledItemActsAndTheKeyNeverReachesTheEditor()
-    {
+    void anEnabledItemActsAndTheKeyNeverReachesTheEditor() {
         QTest::keyClick(mainForm->editor, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(mainForm->saves, 1);
         QTest::keyClicks(mainForm->editor, QStringLiteral("ab"));
@@ -81,15 +78,13 @@ private slots:
         QCOMPARE(mainForm->editor->Text(), QStringLiteral("ab"));
     }
 
-    void aDisabledItemTakesTheKeyAndDoesNothing()
-    {
+    void aDisabledItemTakesTheKeyAndDoesNothing() {
         menuItem(&*mainForm, "Save1")->setEnabled(false);
         QTest::keyClick(mainForm->editor, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(mainForm->saves, 0);
     }
 
-    void anItemUnderADisabledSubmenuDoesNothing()
-    {
+    void anItemUnderADisabledSubmenuDoesNothing() {
         menuItem(&*mainForm, "Asembler1")->setEnabled(false);
         QTest::keyClick(mainForm->editor, Qt::Key_F5);
         QCOMPARE(mainForm->makes, 0);
@@ -98,16 +93,14 @@ private slots:
         QCOMPARE(mainForm->makes, 1);
     }
 
-    void aWindowWithoutTheKeyPassesItToTheMainForm()
-    {
+    void aWindowWithoutTheKeyPassesItToTheMainForm() {
         CountingForm other(false);
         other.show();
         QTest::keyClick(other.editor, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(mainForm->saves, 1);
     }
 
-    void theFocusedWindowsOwnMenuComesFirst()
-    {
+    void theFocusedWindowsOwnMenuComesFirst() {
         CountingForm other(true);
         other.show();
         QTest::keyClick(other.editor, Qt::Key_S, Qt::ControlModifier);
@@ -115,8 +108,7 @@ private slots:
         QCOMPARE(mainForm->saves, 0);
     }
 
-    void aContextMenuOfTheControlComesBeforeItsWindowsMenu()
-    {
+    void aContextMenuOfTheControlComesBeforeItsWindowsMenu() {
         QMenu popup;
         QAction* item = popup.addAction(QStringLiteral("Delete"));
         setItemShortcut(item, QKeySequence(Qt::Key_Delete));
@@ -130,8 +122,7 @@ private slots:
         QCOMPARE(mainForm->editor->Text(), QStringLiteral("xy"));
     }
 
-    void whileAWindowIsModalTheMainMenuTakesNoKeys()
-    {
+    void whileAWindowIsModalTheMainMenuTakesNoKeys() {
         CountingForm modal(false);
         QTimer::singleShot(0, &modal, [&] {
             QTest::keyClick(modal.editor, Qt::Key_S, Qt::ControlModifier);
@@ -143,8 +134,7 @@ private slots:
         QCOMPARE(modal.editor->Text(), QStringLiteral("q"));
     }
 
-    void showingAVisibleFormModallyFails()
-    {
+    void showingAVisibleFormModallyFails() {
         CountingForm other(false);
         other.show();
         QVERIFY_THROWS_EXCEPTION(Failure, other.ShowModal());
@@ -156,8 +146,7 @@ private slots:
         }
     }
 
-    void aFailingHandlerIsReportedWithAFullStop()
-    {
+    void aFailingHandlerIsReportedWithAFullStop() {
         application->guard([] { throw Failure("Cannot open file /nowhere/a.txt"); });
         application->guard([] { throw Failure("Failed to set data for 'tasm'"); });
         QCOMPARE(dialogs->errors, (QStringList{QStringLiteral("Cannot open file /nowhere/a.txt."),

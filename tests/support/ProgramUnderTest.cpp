@@ -9,8 +9,7 @@
 namespace quillon::test {
 
 ProgramUnderTest::ProgramUnderTest(const std::optional<QByteArray>& storeText)
-    : previousConfigHome_(qgetenv("XDG_CONFIG_HOME"))
-{
+    : previousConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", configHome_.path().toUtf8());
     if (storeText) {
         QDir().mkpath(QFileInfo(storeFile()).path());
@@ -30,31 +29,26 @@ ProgramUnderTest::ProgramUnderTest(const std::optional<QByteArray>& storeText)
     settle();
 }
 
-ProgramUnderTest::~ProgramUnderTest()
-{
+ProgramUnderTest::~ProgramUnderTest() {
     DestroyForms();
     application_.reset();
     qputenv("XDG_CONFIG_HOME", previousConfigHome_);
 }
 
-QString ProgramUnderTest::storeFile() const
-{
+QString ProgramUnderTest::storeFile() const {
     return configHome_.path() + QStringLiteral("/quillon/registry.reg");
 }
 
-QByteArray ProgramUnderTest::storeText() const
-{
+QByteArray ProgramUnderTest::storeText() const {
     QFile file(storeFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString ProgramUnderTest::scratch(const QString& name) const
-{
+QString ProgramUnderTest::scratch(const QString& name) const {
     return scratch_.filePath(name);
 }
 
-void settle()
-{
+void settle() {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
 }

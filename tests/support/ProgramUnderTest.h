@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QTemporaryDir>
-
 #include <optional>
 
 namespace quillon::test {

@@ -3,7 +3,6 @@
 #include "platform/Shell.h"
 
 #include <QString>
-
 #include <vector>
 
 namespace quillon::test {
@@ -20,8 +19,7 @@ public:
     std::vector<Start> starts;
 
     void execute(const QString& program, const QString& parameters,
-                 const QString& folder) override
-    {
+                 const QString& folder) override {
         starts.push_back({program, parameters, folder});
     }
 };

@@ -2,19 +2,16 @@
 
 namespace quillon::test {
 
-void ScriptedDialogs::willChooseFile(const QString& fileName, int filterIndex)
-{
+void ScriptedDialogs::willChooseFile(const QString& fileName, int filterIndex) {
     fileAnswers.push_back(FileDialogAnswer{fileName, filterIndex});
 }
 
-void ScriptedDialogs::willCancelFile()
-{
+void ScriptedDialogs::willCancelFile() {
     fileAnswers.push_back(std::nullopt);
 }
 
 std::optional<FileDialogAnswer> ScriptedDialogs::answerFile(bool save,
-                                                            const FileDialogRequest& request)
-{
+                                                            const FileDialogRequest& request) {
     fileQuestions.push_back({save, request});
     if (fileAnswers.empty()) {
         unexpected << QStringLiteral("file dialog");
@@ -25,18 +22,15 @@ std::optional<FileDialogAnswer> ScriptedDialogs::answerFile(bool save,
     return answer;
 }
 
-std::optional<FileDialogAnswer> ScriptedDialogs::openFile(QWidget*, const FileDialogRequest& r)
-{
+std::optional<FileDialogAnswer> ScriptedDialogs::openFile(QWidget*, const FileDialogRequest& r) {
     return answerFile(false, r);
 }
 
-std::optional<FileDialogAnswer> ScriptedDialogs::saveFile(QWidget*, const FileDialogRequest& r)
-{
+std::optional<FileDialogAnswer> ScriptedDialogs::saveFile(QWidget*, const FileDialogRequest& r) {
     return answerFile(true, r);
 }
 
-std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont& initial)
-{
+std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont& initial) {
     fontQuestions.push_back(initial);
     if (fontAnswers.empty()) {
         unexpected << QStringLiteral("font dialog");
@@ -47,8 +41,7 @@ std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont& initial)
     return answer;
 }
 
-DialogButton ScriptedDialogs::confirm(QWidget*, const QString& text)
-{
+DialogButton ScriptedDialogs::confirm(QWidget*, const QString& text) {
     confirmations << text;
     if (confirmAnswers.empty()) {
         unexpected << QStringLiteral("confirmation: ") + text;
@@ -59,15 +52,13 @@ DialogButton ScriptedDialogs::confirm(QWidget*, const QString& text)
     return answer;
 }
 
-void ScriptedDialogs::showMessage(QWidget*, const QString& text)
-{
+void ScriptedDialogs::showMessage(QWidget*, const QString& text) {
     messages << text;
 }
 
 std::optional<QString> ScriptedDialogs::prompt(QWidget*, const QString& caption,
                                                const QString& label, const QString& initial,
-                                               int maxLength)
-{
+                                               int maxLength) {
     prompts.push_back({caption, label, initial, maxLength});
     if (promptAnswers.empty()) {
         unexpected << QStringLiteral("prompt: ") + label;
@@ -78,8 +69,7 @@ std::optional<QString> ScriptedDialogs::prompt(QWidget*, const QString& caption,
     return answer;
 }
 
-void ScriptedDialogs::reportError(QWidget*, const QString& text)
-{
+void ScriptedDialogs::reportError(QWidget*, const QString& text) {
     errors << text;
 }
 

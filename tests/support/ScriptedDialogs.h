@@ -3,7 +3,6 @@
 #include "platform/DialogService.h"
 
 #include <QStringList>
-
 #include <deque>
 #include <optional>
 #include <vector>
