@@ -17,7 +17,8 @@ inline constexpr std::string_view cannotCreateFile = "Cannot create file %s";
 inline constexpr std::string_view failedToSaveStream = "Failed to Save Stream";
 inline constexpr std::string_view failedToLoadStream = "Failed to Load Stream";
 
-inline constexpr std::string_view cannotMakeVisibleWindowModal = "Cannot make a visible window modal";
+inline constexpr std::string_view cannotMakeVisibleWindowModal =
+    "Cannot make a visible window modal";
 inline constexpr std::string_view lineInsertionError = "RichEdit line insertion error";
 
 // The composer's prompts for a value.
@@ -27,5 +28,8 @@ inline constexpr std::string_view buttonValuePrompt = "Please enter the value of
 inline constexpr std::string_view radioButtonValuePrompt =
     "Please enter the value of the radiobutton";
 inline constexpr std::string_view checkBoxValuePrompt = "Please enter the value of the checkbox";
+
+// The composer's Help → About.
+inline constexpr std::string_view composerAbout = "Small HTML editor";
 
 } // namespace quillon::messages
