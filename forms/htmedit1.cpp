@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 #include <array>
 #include <string_view>
 
@@ -189,6 +190,10 @@ void Thtm1::N15Click() {
 }
 
 void Thtm1::N10Click() {
+    // A modal composer blocks every window that is not its own; the options window must stay
+    // usable beside it.
+    Form3->winId();
+    Form3->windowHandle()->setTransientParent(isModal() ? windowHandle() : nullptr);
     Form3->Show();
 }
 
