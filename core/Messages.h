@@ -28,4 +28,7 @@ inline constexpr std::string_view radioButtonValuePrompt =
     "Please enter the value of the radiobutton";
 inline constexpr std::string_view checkBoxValuePrompt = "Please enter the value of the checkbox";
 
+// The composer's Help → About.
+inline constexpr std::string_view composerAbout = "Small HTML editor";
+
 } // namespace quillon::messages
