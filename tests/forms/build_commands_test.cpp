@@ -1,0 +1,177 @@
+#include "core/DocumentType.h"
+#include "forms/Globals.h"
+#include "forms/Unit1.h"
+#include "platform/Application.h"
+#include "platform/Shell.h"
+#include "platform/TRichEdit.h"
+#include "support/ProgramUnderTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using quillon::test::ProgramUnderTest;
+using Start = quillon::test::RecordingShell::Start;
+
+namespace {
+
+QByteArray storeWith(const QByteArray& values) {
+    return "Windows Registry Editor Version 5.00\n\n"
+           "[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]\n" +
+           values;
+}
+
+const QByteArray toolsStore = storeWith("\"tasm\"=\"/opt/tasm\"\n\"tlink\"=\"/opt/tlink\"\n");
+
+void pressInEditor(Qt::Key key) {
+    QTest::keyClick(Form1->re1, key);
+}
+
+// Runs each program to its end, with the one argument the editor gives, so that a test can look
+// at what the program made.
+class RunningShell final : public quillon::Shell {
+public:
+    QStringList failures;
+
+    void execute(const QString& program, const QString& parameters,
+                 const QString& folder) override {
+        QProcess process;
+        process.setProgram(program);
+        if (!parameters.isEmpty())
+            process.setArguments({parameters});
+        process.setWorkingDirectory(folder);
+        process.start();
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            failures << program + ": " + QString::fromLocal8Bit(process.readAllStandardError());
+    }
+};
+
+bool writeFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray exitProgram(int status) {
+    return "global _start\r\nsection .text\r\n_start:\r\n    mov eax, 60\r\n    mov edi, " +
+           QByteArray::number(status) + "\r\n    syscall\r\n";
+}
+
+} // namespace
+
+class BuildCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void makeExecBeforeAnyMakeObjPassesObj() {
+        ProgramUnderTest program(toolsStore);
+        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
+        pressInEditor(Qt::Key_F6);
+        QCOMPARE(program.shell().starts, (std::vector<Start>{{"/opt/tlink", "obj", QString()}}));
+        QCOMPARE(AsmSourceName, QStringLiteral("obj"));
+    }
+
+    void makeObjPassesTheFileAndMakeExecItsObjectName_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("object");
+        QTest::newRow("windows path") << "C:\\WORK\\PROG.ASM"
+                                      << "C:\\WORK\\PROG.obj";
+        QTest::newRow("blanks") << "/home/ann/my prog.asm"
+                                << "/home/ann/my prog.obj";
+        QTest::newRow("shell characters") << "/tmp/a \"q\";$(touch x)`id`'.asm"
+                                          << "/tmp/a \"q\";$(touch x)`id`'.obj";
+        QTest::newRow("non-ASCII ending") << "/tmp/Prüfung.äsm"
+                                          << "/tmp/Prüfung.obj";
+        QTest::newRow("short name") << "ab"
+                                    << "abobj";
+        const QString longFolder = "/" + QString(120, QLatin1Char('d'));
+        QTest::newRow("longer than 79") << longFolder + "/PROG.asm" << longFolder + "/PROG.obj";
+    }
+
+    void makeObjPassesTheFileAndMakeExecItsObjectName() {
+        QFETCH(QString, source);
+        QFETCH(QString, object);
+        ProgramUnderTest program(toolsStore);
+        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
+        // Stands in for opening or saving the document under this name.
+        Form1->currentFile = source;
+        pressInEditor(Qt::Key_F5);
+        pressInEditor(Qt::Key_F6);
+        pressInEditor(Qt::Key_F6);
+        QCOMPARE(program.shell().starts, (std::vector<Start>{{"/opt/tasm", source, QString()},
+                                                             {"/opt/tlink", object, QString()},
+                                                             {"/opt/tlink", object, QString()}}));
+        QCOMPARE(AsmSourceName, object);
+    }
+
+    void f5AndF6DoNothingWhileTheAsemblerSubmenuIsDisabled() {
+        ProgramUnderTest program(toolsStore);
+        Form1->currentFile = QStringLiteral("/tmp/PROG.asm");
+        QVERIFY(!Form1->item("Asembler1")->isEnabled());
+        pressInEditor(Qt::Key_F5);
+        pressInEditor(Qt::Key_F6);
+        QVERIFY(program.shell().starts.empty());
+        QVERIFY(AsmSourceName.isEmpty());
+    }
+
+    void aProgramThatCannotBeStartedReportsNothing_data() {
+        QTest::addColumn<QByteArray>("store");
+        QTest::newRow("no tasm stored") << QByteArray();
+        QTest::newRow("missing program") << storeWith("\"tasm\"=\"/nonexistent/tasm\"\n");
+    }
+
+    void aProgramThatCannotBeStartedReportsNothing() {
+        QFETCH(QByteArray, store);
+        ProgramUnderTest program(store.isEmpty() ? std::nullopt : std::optional(store));
+        quillon::Application::instance().setShell(
+            std::make_unique<quillon::DetachedProcessShell>());
+        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
+        Form1->currentFile = QStringLiteral("/tmp/PROG.asm");
+        pressInEditor(Qt::Key_F5);
+        QCOMPARE(AsmSourceName, QStringLiteral("/tmp/PROG.asm"));
+        QVERIFY(program.dialogs().errors.isEmpty());
+        QVERIFY(program.dialogs().messages.isEmpty());
+        QVERIFY(program.dialogs().unexpected.isEmpty());
+    }
+
+    void theProjectsToolWrappersBuildWhatIsOnDisk() {
+        if (QStandardPaths::findExecutable(QStringLiteral("nasm")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("ld")).isEmpty())
+            QSKIP("nasm and ld are not installed");
+        const QString tools = QDir::cleanPath(QStringLiteral(QUILLON_TEST_DATA "/../../tools"));
+        ProgramUnderTest program(storeWith("\"tasm\"=\"" + tools.toUtf8() +
+                                           "/tasm\"\n\"tlink\"=\"" + tools.toUtf8() +
+                                           "/tlink\"\n"));
+        auto shell = std::make_unique<RunningShell>();
+        RunningShell& running = *shell;
+        quillon::Application::instance().setShell(std::move(shell));
+
+        const QString folder = program.scratch(QStringLiteral("my dir ;$(touch pwned) 'q'"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString source = folder + QStringLiteral("/PROG 1.asm");
+        QVERIFY(writeFile(source, exitProgram(42)));
+        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
+        // Stands in for opening the source; the editor then holds changes that are not saved.
+        Form1->currentFile = source;
+        Form1->re1->SetText(QString::fromLatin1(exitProgram(7)));
+
+        pressInEditor(Qt::Key_F5);
+        QVERIFY2(running.failures.isEmpty(), qPrintable(running.failures.join('\n')));
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/PROG 1.obj")));
+        pressInEditor(Qt::Key_F6);
+        QVERIFY2(running.failures.isEmpty(), qPrintable(running.failures.join('\n')));
+
+        QProcess built;
+        built.start(folder + QStringLiteral("/PROG 1"), QStringList());
+        QVERIFY(built.waitForFinished(30000));
+        QCOMPARE(built.exitCode(), 42);
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/pwned")));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("pwned")));
+        QVERIFY(program.dialogs().errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(BuildCommandsTest)
+#include "build_commands_test.moc"
