@@ -17,7 +17,8 @@ inline constexpr std::string_view cannotCreateFile = "Cannot create file %s";
 inline constexpr std::string_view failedToSaveStream = "Failed to Save Stream";
 inline constexpr std::string_view failedToLoadStream = "Failed to Load Stream";
 
-inline constexpr std::string_view cannotMakeVisibleWindowModal = "Cannot make a visible window modal";
+inline constexpr std::string_view cannotMakeVisibleWindowModal =
+    "Cannot make a visible window modal";
 inline constexpr std::string_view lineInsertionError = "RichEdit line insertion error";
 
 // The composer's prompts for a value.
@@ -27,5 +28,10 @@ inline constexpr std::string_view buttonValuePrompt = "Please enter the value of
 inline constexpr std::string_view radioButtonValuePrompt =
     "Please enter the value of the radiobutton";
 inline constexpr std::string_view checkBoxValuePrompt = "Please enter the value of the checkbox";
+
+inline constexpr std::string_view editOpenedHtmlQuestion =
+    "You heve opened an HTML source file.Do you want to edit it with Tagloom?";
+inline constexpr std::string_view composeNewHtmlQuestion =
+    "You heve created an HTML source file.Do you want to compose it with Tagloom?";
 
 } // namespace quillon::messages
