@@ -17,8 +17,7 @@ inline constexpr std::string_view cannotCreateFile = "Cannot create file %s";
 inline constexpr std::string_view failedToSaveStream = "Failed to Save Stream";
 inline constexpr std::string_view failedToLoadStream = "Failed to Load Stream";
 
-inline constexpr std::string_view cannotMakeVisibleWindowModal =
-    "Cannot make a visible window modal";
+inline constexpr std::string_view cannotMakeVisibleWindowModal = "Cannot make a visible window modal";
 inline constexpr std::string_view lineInsertionError = "RichEdit line insertion error";
 
 // The composer's prompts for a value.
