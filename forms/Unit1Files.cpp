@@ -9,6 +9,8 @@
 #include "platform/Dialogs.h"
 #include "platform/TRichEdit.h"
 
+#include <string_view>
+
 namespace {
 
 QString text(std::string_view utf8) {

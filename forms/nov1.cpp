@@ -14,6 +14,8 @@
 
 #include <QKeyEvent>
 #include <QScreen>
+#include <string_view>
+#include <utility>
 
 namespace {
 
