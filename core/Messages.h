@@ -28,6 +28,9 @@ inline constexpr std::string_view radioButtonValuePrompt =
     "Please enter the value of the radiobutton";
 inline constexpr std::string_view checkBoxValuePrompt = "Please enter the value of the checkbox";
 
+// The composer's Help → About.
+inline constexpr std::string_view composerAbout = "Small HTML editor";
+
 inline constexpr std::string_view editOpenedHtmlQuestion =
     "You heve opened an HTML source file.Do you want to edit it with Tagloom?";
 inline constexpr std::string_view composeNewHtmlQuestion =

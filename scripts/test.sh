@@ -19,19 +19,22 @@ fi
 jobs=$(nproc)
 fuzz_seconds="${QUILLON_FUZZ_SECONDS:-30}"
 
+# configure_and_test BUILD_DIR "CTEST ARGS" CMAKE ARGS...
 configure_and_test() {
-  local dir=$1; shift
+  local dir=$1 ctest_args=$2
+  shift 2
   cmake -S . -B "$dir" -G Ninja -DQUILLON_RTF_CORPUS="$corpus" "$@"
   cmake --build "$dir" -j "$jobs"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+  # shellcheck disable=SC2086
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" $ctest_args
 }
 
 echo "== Core alone, without Qt"
-configure_and_test build/core-only -DCMAKE_BUILD_TYPE=Debug -DQUILLON_CORE_ONLY=ON
+configure_and_test build/core-only "" -DCMAKE_BUILD_TYPE=Debug -DQUILLON_CORE_ONLY=ON
 
 echo "== Under AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  configure_and_test build/asan -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON -LE e2e
+  configure_and_test build/asan "-LE e2e" -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON
 
 echo "== Fuzz targets, ${fuzz_seconds} s each"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -50,4 +53,4 @@ for target in build/fuzz/fuzz/fuzz_*; do
 done
 
 echo "== Normal build, the whole suite"
-configure_and_test build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_BENCH=ON
+configure_and_test build/normal "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_BENCH=ON
