@@ -215,7 +215,8 @@ private slots:
         const QString saveFilter = Form1->sd1.Filter;
         startNewDocument();
         if (byEscape)
-            QTest::keyClick(new_, Qt::Key_Escape);
+            QTest::keyClick(new_->focusWidget() != nullptr ? new_->focusWidget() : new_,
+                            Qt::Key_Escape);
         else
             QTest::mouseClick(chooserPart("BitBtn1"), Qt::LeftButton);
         QVERIFY(!new_->isVisible());
