@@ -31,4 +31,9 @@ inline constexpr std::string_view checkBoxValuePrompt = "Please enter the value 
 // The composer's Help → About.
 inline constexpr std::string_view composerAbout = "Small HTML editor";
 
+inline constexpr std::string_view editOpenedHtmlQuestion =
+    "You heve opened an HTML source file.Do you want to edit it with Tagloom?";
+inline constexpr std::string_view composeNewHtmlQuestion =
+    "You heve created an HTML source file.Do you want to compose it with Tagloom?";
+
 } // namespace quillon::messages
