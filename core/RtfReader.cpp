@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <utility>
@@ -58,6 +59,15 @@ enum class Kw : std::uint8_t {
     Red,
     Green,
     Blue,
+    ListText,
+    ListTable,
+    List,
+    ListLevel,
+    LevelFormat,
+    ListId,
+    ListOverride,
+    ListStyle,
+    ListLevelNumber,
 };
 
 struct Keyword {
@@ -95,8 +105,6 @@ constexpr Keyword keywords[] = {
     {"atnicn", Kw::SkipDest, 0},
     {"atrfstart", Kw::SkipDest, 0},
     {"atrfend", Kw::SkipDest, 0},
-    {"listtable", Kw::SkipDest, 0},
-    {"listoverridetable", Kw::SkipDest, 0},
     {"themedata", Kw::SkipDest, 0},
     {"colorschememapping", Kw::SkipDest, 0},
     {"datastore", Kw::SkipDest, 0},
@@ -187,8 +195,18 @@ constexpr Keyword keywords[] = {
     {"ud", Kw::Ud, 0},
     {"field", Kw::Ignore, 0},
     {"fldrslt", Kw::Ignore, 0},
-    {"listtext", Kw::Ignore, 0},
-    {"pntext", Kw::Ignore, 0},
+    {"pntext", Kw::ListText, 0},
+    {"listtext", Kw::ListText, 0},
+    {"listtable", Kw::ListTable, 0},
+    {"listoverridetable", Kw::ListTable, 0},
+    {"list", Kw::List, 0},
+    {"listlevel", Kw::ListLevel, 0},
+    {"levelnfc", Kw::LevelFormat, 0},
+    {"levelnfcn", Kw::LevelFormat, 0},
+    {"listid", Kw::ListId, 0},
+    {"listoverride", Kw::ListOverride, 0},
+    {"ls", Kw::ListStyle, 0},
+    {"ilvl", Kw::ListLevelNumber, 0},
     {"rtf", Kw::Ignore, 0},
     // The document.
     {"ansi", Kw::Ansi, 1252},
@@ -297,7 +315,7 @@ public:
             while (slots_[slot].keyword != nullptr) {
                 slot = (slot + 1) & mask;
             }
-            slots_[slot] = {&keyword, static_cast<std::uint8_t>(length)};
+            slots_[slot] = {&keyword, hash, static_cast<std::uint8_t>(length)};
         }
     }
 
@@ -307,7 +325,8 @@ public:
         }
         std::size_t slot = hash & mask;
         while (const Keyword* keyword = slots_[slot].keyword) {
-            if (slots_[slot].length == length && std::memcmp(keyword->name, name, length) == 0) {
+            if (slots_[slot].hash == hash && slots_[slot].length == length &&
+                std::equal(name, name + length, keyword->name)) {
                 return keyword;
             }
             slot = (slot + 1) & mask;
@@ -320,6 +339,7 @@ private:
     static constexpr std::size_t mask = size - 1;
     struct Slot {
         const Keyword* keyword = nullptr;
+        std::uint32_t hash = 0;
         std::uint8_t length = 0;
     };
     std::array<Slot, size> slots_{};
@@ -412,7 +432,7 @@ constexpr int hexValue(unsigned char c) {
 // ---------------------------------------------------------------------------------------------
 // The reader
 
-enum class Dest : std::uint8_t { Text, FontTable, ColorTable, Upr };
+enum class Dest : std::uint8_t { Text, FontTable, ColorTable, Upr, ListTable };
 
 struct CharState {
     int font = -1; // -1: the default font (\deff)
@@ -432,7 +452,19 @@ struct State {
     int uc = 1;
     Dest dest = Dest::Text;
     Dest uprOuter = Dest::Text; // in \upr: the destination a \ud group returns to
+    int listStyle = 0;          // \ls: the list override the paragraph belongs to; 0 = none
+    int listLevel = 0;          // \ilvl
 };
+
+// A list of the list table: the number format (\levelnfc) of each level.
+struct ListDefinition {
+    int id = 0;
+    std::vector<int> levelFormats;
+};
+
+constexpr int bulletLevelFormat = 23;
+constexpr std::size_t maxLists = 4096;
+constexpr std::size_t maxListLevels = 9;
 
 struct FontEntry {
     int number = 0;
@@ -440,7 +472,29 @@ struct FontEntry {
     int charset = -1; // -1: none given
     int codePage = 0; // \cpg; 0: none given
     bool nameDone = false;
+    bool nameFull = false;
 };
+
+constexpr std::size_t maxFontNameBytes = 256;
+
+// Appends to a font's name while it fits, cutting only between characters, so that a name reads
+// back the same after writing.
+void appendFontName(FontEntry& font, std::string_view text) {
+    if (font.nameFull) {
+        return;
+    }
+    const std::size_t room = maxFontNameBytes - font.name.size();
+    if (text.size() <= room) {
+        font.name += text;
+        return;
+    }
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    font.name += text.substr(0, cut);
+    font.nameFull = true;
+}
 
 class Reader {
 public:
@@ -472,6 +526,8 @@ private:
     void flushPendingBytes();
     void endParagraph();
     void resolveRun();
+    void flushRunText();
+    bool isBulletList(int style, int level) const;
     const CodePage* currentCodePage();
     const CodePage* codePageOfFont(const FontEntry* font) const;
     const FontEntry* findFont(int number) const;
@@ -499,8 +555,9 @@ private:
     int codePageFont_ = std::numeric_limits<int>::min();
 
     RichDocument doc_;
-    Paragraph para_;
-    Run* run_ = nullptr; // the run text goes to, when !dirty_
+    std::vector<Run> runs_; // the runs of the paragraph being read
+    bool haveRun_ = false;  // the last run takes the text, when !dirty_
+    std::string text_;      // text of the last run not yet moved into it
     CharState runChars_;
     bool dirty_ = true;
 
@@ -512,6 +569,12 @@ private:
     int utf8Have_ = 0;
     int utf8Need_ = 0;
     int footnotes_ = 0;
+
+    std::vector<ListDefinition> lists_;
+    std::vector<std::pair<int, int>> overrides_; // \ls number, \listid
+    bool inOverride_ = false;
+    bool listTextSeen_ = false; // the paragraph has its label as \listtext
+    bool labelDone_ = false;
 };
 
 RichDocument Reader::read() {
@@ -525,13 +588,15 @@ RichDocument Reader::read() {
         const unsigned char c = *p_;
         switch (byteClasses[c]) {
         case ByteClass::Plain: {
-            const unsigned char* start = p_;
-            ++p_;
-            while (p_ < end_ && byteClasses[*p_] == ByteClass::Plain) {
-                ++p_;
+            const unsigned char* const start = p_;
+            const unsigned char* p = p_ + 1;
+            const unsigned char* const end = end_;
+            while (p < end && byteClasses[*p] == ByteClass::Plain) {
+                ++p;
             }
+            p_ = p;
             groupStart_ = false;
-            onPlain(start, static_cast<std::size_t>(p_ - start));
+            onPlain(start, static_cast<std::size_t>(p - start));
             break;
         }
         case ByteClass::Backslash:
@@ -565,20 +630,23 @@ RichDocument Reader::read() {
 }
 
 std::int64_t Reader::parseNumber(bool& hasParam) {
+    const unsigned char* p = p_;
+    const unsigned char* const end = end_;
     bool negative = false;
-    if (p_ < end_ && *p_ == '-' && p_ + 1 < end_ && isDigit(p_[1])) {
+    if (p < end && *p == '-' && p + 1 < end && isDigit(p[1])) {
         negative = true;
-        ++p_;
+        ++p;
     }
     std::int64_t value = 0;
-    hasParam = false;
-    while (p_ < end_ && isDigit(*p_)) {
-        hasParam = true;
+    const unsigned char* const digits = p;
+    while (p < end && isDigit(*p)) {
         if (value < 10'000'000'000) {
-            value = value * 10 + (*p_ - '0');
+            value = value * 10 + (*p - '0');
         }
-        ++p_;
+        ++p;
     }
+    hasParam = p != digits;
+    p_ = p;
     return negative ? -value : value;
 }
 
@@ -597,13 +665,15 @@ void Reader::parseControl() {
         onControlSymbol(first);
         return;
     }
-    const unsigned char* name = p_;
+    const unsigned char* const name = p_;
+    const unsigned char* p = p_;
     std::uint32_t hash = hashSeed;
-    while (p_ < end_ && isLetter(*p_)) {
-        hash = hashStep(hash, *p_);
-        ++p_;
+    while (p < end_ && isLetter(*p)) {
+        hash = hashStep(hash, *p);
+        ++p;
     }
-    const auto nameLength = static_cast<std::size_t>(p_ - name);
+    p_ = p;
+    const auto nameLength = static_cast<std::size_t>(p - name);
     bool hasParam = false;
     std::int64_t value = parseNumber(hasParam);
     if (p_ < end_ && *p_ == ' ') {
@@ -627,7 +697,7 @@ void Reader::parseControl() {
         starred_ = false;
         groupStart_ = false;
         // An ignorable destination: skipped unless it is one we know to hold text.
-        if (keyword == nullptr || keyword->kind != Kw::Ud) {
+        if (keyword == nullptr || (keyword->kind != Kw::Ud && keyword->kind != Kw::ListTable)) {
             if (!enterSkippedDestination()) {
                 p_ = end_;
             }
@@ -687,7 +757,7 @@ void Reader::onKeyword(const Keyword* keyword, bool hasParam, int param) {
             colors_.clear();
             red_ = green_ = blue_ = 0;
             colorGiven_ = false;
-            run_ = nullptr;
+            haveRun_ = false;
             dirty_ = true;
         }
         break;
@@ -712,7 +782,7 @@ void Reader::onKeyword(const Keyword* keyword, bool hasParam, int param) {
             deff_ = param;
             codePage_ = nullptr;
             dirty_ = true;
-            run_ = nullptr;
+            haveRun_ = false;
         }
         break;
     case Kw::Par:
@@ -734,6 +804,61 @@ void Reader::onKeyword(const Keyword* keyword, bool hasParam, int param) {
         break;
     case Kw::Pard:
         cur_.para = ParagraphFormat{};
+        cur_.listStyle = 0;
+        cur_.listLevel = 0;
+        break;
+    case Kw::ListText:
+        listTextSeen_ = true;
+        break;
+    case Kw::ListTable:
+        if (cur_.dest == Dest::Text) {
+            cur_.dest = Dest::ListTable;
+        }
+        break;
+    case Kw::List:
+        if (cur_.dest == Dest::ListTable && lists_.size() < maxLists) {
+            lists_.emplace_back();
+            inOverride_ = false;
+        }
+        break;
+    case Kw::ListLevel:
+        if (cur_.dest == Dest::ListTable && !lists_.empty() && !inOverride_ &&
+            lists_.back().levelFormats.size() < maxListLevels) {
+            lists_.back().levelFormats.push_back(0);
+        }
+        break;
+    case Kw::LevelFormat:
+        if (cur_.dest == Dest::ListTable && !lists_.empty() && !inOverride_ &&
+            !lists_.back().levelFormats.empty()) {
+            lists_.back().levelFormats.back() = param;
+        }
+        break;
+    case Kw::ListId:
+        if (cur_.dest == Dest::ListTable) {
+            if (inOverride_ && !overrides_.empty()) {
+                overrides_.back().second = param;
+            } else if (!inOverride_ && !lists_.empty()) {
+                lists_.back().id = param;
+            }
+        }
+        break;
+    case Kw::ListOverride:
+        if (cur_.dest == Dest::ListTable && overrides_.size() < maxLists) {
+            overrides_.emplace_back(0, 0);
+            inOverride_ = true;
+        }
+        break;
+    case Kw::ListStyle:
+        if (cur_.dest == Dest::ListTable) {
+            if (inOverride_ && !overrides_.empty()) {
+                overrides_.back().first = param;
+            }
+        } else {
+            cur_.listStyle = param;
+        }
+        break;
+    case Kw::ListLevelNumber:
+        cur_.listLevel = param;
         break;
     case Kw::Align:
         cur_.para.alignment = static_cast<Alignment>(keyword->value);
@@ -786,7 +911,7 @@ void Reader::onKeyword(const Keyword* keyword, bool hasParam, int param) {
             it->number = param;
             currentFont_ = static_cast<int>(it - fonts_.begin());
             codePage_ = nullptr;
-            run_ = nullptr;
+            haveRun_ = false;
             dirty_ = true;
         } else {
             cur_.chars.font = hasParam ? param : -1;
@@ -843,12 +968,12 @@ void Reader::onControlSymbol(unsigned char symbol) {
     switch (symbol) {
     case '\'': {
         int value = -1;
-        if (end_ - p_ >= 2) {
-            const int high = hexValue(p_[0]);
-            const int low = hexValue(p_[1]);
-            if (high >= 0 && low >= 0) {
-                value = high * 16 + low;
+        if (p_ < end_ && hexValue(p_[0]) >= 0) {
+            if (end_ - p_ >= 2 && hexValue(p_[1]) >= 0) {
+                value = hexValue(p_[0]) * 16 + hexValue(p_[1]);
                 p_ += 2;
+            } else {
+                ++p_; // half an escape: dropped
             }
         }
         if (value >= 0) {
@@ -942,7 +1067,7 @@ void Reader::onPlain(const unsigned char* text, std::size_t length) {
         if (dirty_) {
             resolveRun();
         }
-        run_->text.append(reinterpret_cast<const char*>(text), length);
+        text_.append(reinterpret_cast<const char*>(text), length);
         break;
     case Dest::FontTable: {
         FontEntry* font = currentFontEntry();
@@ -951,10 +1076,7 @@ void Reader::onPlain(const unsigned char* text, std::size_t length) {
         }
         const auto* semicolon = static_cast<const unsigned char*>(std::memchr(text, ';', length));
         const std::size_t part = semicolon ? static_cast<std::size_t>(semicolon - text) : length;
-        if (font->name.size() < 256) {
-            font->name.append(reinterpret_cast<const char*>(text),
-                              std::min<std::size_t>(part, 256));
-        }
+        appendFontName(*font, std::string_view(reinterpret_cast<const char*>(text), part));
         if (semicolon != nullptr) {
             font->nameDone = true;
         }
@@ -976,6 +1098,7 @@ void Reader::onPlain(const unsigned char* text, std::size_t length) {
         }
         break;
     case Dest::Upr:
+    case Dest::ListTable:
         break;
     }
 }
@@ -1156,7 +1279,7 @@ bool Reader::closeGroup() {
             trimSpaces(font.name);
         }
         codePage_ = nullptr;
-        run_ = nullptr;
+        haveRun_ = false;
     }
     dirty_ = true;
     return true;
@@ -1214,7 +1337,7 @@ bool Reader::skipGroup() {
 
 void Reader::resolveRun() {
     dirty_ = false;
-    if (run_ != nullptr && runChars_ == cur_.chars) {
+    if (haveRun_ && runChars_ == cur_.chars) {
         return;
     }
     runChars_ = cur_.chars;
@@ -1226,17 +1349,18 @@ void Reader::resolveRun() {
     }
     const std::string_view family = font ? std::string_view(font->name) : std::string_view();
     const int charset = font && font->charset >= 0 ? font->charset : 0;
-    if (!para_.runs.empty()) {
-        const CharFormat& last = para_.runs.back().format;
+    if (!runs_.empty()) {
+        const CharFormat& last = runs_.back().format;
         if (last.fontFamily == family && last.fontSizeHalfPoints == chars.fontSize &&
             last.bold == chars.bold && last.italic == chars.italic &&
             last.underline == chars.underline && last.strikeOut == chars.strike &&
             last.color == color && last.charset == charset) {
-            run_ = &para_.runs.back();
+            haveRun_ = true;
             return;
         }
     }
-    Run& run = para_.runs.emplace_back();
+    flushRunText();
+    Run& run = runs_.emplace_back();
     run.format.fontFamily.assign(family);
     run.format.fontSizeHalfPoints = chars.fontSize;
     run.format.bold = chars.bold;
@@ -1245,7 +1369,38 @@ void Reader::resolveRun() {
     run.format.strikeOut = chars.strike;
     run.format.color = color;
     run.format.charset = charset;
-    run_ = &run;
+    haveRun_ = true;
+    if (runs_.size() == 1 && cur_.listStyle != 0 && !listTextSeen_ && !labelDone_) {
+        labelDone_ = true;
+        if (isBulletList(cur_.listStyle, cur_.listLevel)) {
+            text_ += "\u2022\t";
+        }
+    }
+}
+
+// Whether a paragraph in list \ls`style` at `level` has a bullet. Writers that leave out \listtext
+// (TextEdit does) still show the bullet; numbered levels would need counting and get no label.
+bool Reader::isBulletList(int style, int level) const {
+    for (const auto& [number, listId] : overrides_) {
+        if (number != style) {
+            continue;
+        }
+        for (const ListDefinition& list : lists_) {
+            if (list.id == listId && level >= 0 &&
+                static_cast<std::size_t>(level) < list.levelFormats.size()) {
+                return list.levelFormats[static_cast<std::size_t>(level)] == bulletLevelFormat;
+            }
+        }
+        return false;
+    }
+    return false;
+}
+
+void Reader::flushRunText() {
+    if (!text_.empty()) {
+        runs_.back().text.assign(text_);
+        text_.clear();
+    }
 }
 
 void Reader::emitText(const char* text, std::size_t length) {
@@ -1256,11 +1411,11 @@ void Reader::emitText(const char* text, std::size_t length) {
         if (dirty_) {
             resolveRun();
         }
-        run_->text.append(text, length);
+        text_.append(text, length);
     } else if (cur_.dest == Dest::FontTable) {
         FontEntry* font = currentFontEntry();
-        if (font != nullptr && !font->nameDone && font->name.size() < 256) {
-            font->name.append(text, length);
+        if (font != nullptr && !font->nameDone) {
+            appendFontName(*font, std::string_view(text, length));
         }
     }
 }
@@ -1306,10 +1461,16 @@ void Reader::endParagraph() {
     if (pending_) {
         flushPending();
     }
-    para_.format = cur_.para;
-    doc_.paragraphs.push_back(std::move(para_));
-    para_ = Paragraph{};
-    run_ = nullptr;
+    flushRunText();
+    listTextSeen_ = false;
+    labelDone_ = false;
+    Paragraph& paragraph = doc_.paragraphs.emplace_back();
+    paragraph.format = cur_.para;
+    // Moved into a vector of the exact size: one allocation per paragraph.
+    paragraph.runs.assign(std::make_move_iterator(runs_.begin()),
+                          std::make_move_iterator(runs_.end()));
+    runs_.clear();
+    haveRun_ = false;
     dirty_ = true;
 }
 
