@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <limits>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -410,6 +412,30 @@ void trimSpaces(std::string& text) {
     text.erase(0, first);
 }
 
+// The first byte from `p` on that is not printable ASCII or is a backslash or a brace; `end` if
+// none. Eight bytes at a time: of the bytes flagged in a word, the lowest is always a true match.
+const unsigned char* skipPlainAscii(const unsigned char* p, const unsigned char* end) {
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    const auto hasZeroByte = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
+    while (end - p >= 8) {
+        std::uint64_t x;
+        std::memcpy(&x, p, 8);
+        const std::uint64_t special = (x & highs) | ((x - 0x20 * ones) & ~x & highs) |
+                                      hasZeroByte(x ^ ('\\' * ones)) |
+                                      hasZeroByte(x ^ ('{' * ones)) | hasZeroByte(x ^ ('}' * ones));
+        if (special != 0) {
+            return p + (std::countr_zero(special) >> 3);
+        }
+        p += 8;
+    }
+    while (p < end && *p >= 0x20 && *p < 0x80 && *p != '\\' && *p != '{' && *p != '}') {
+        ++p;
+    }
+    return p;
+}
+
 constexpr bool isLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -464,6 +490,7 @@ struct ListDefinition {
 
 constexpr int bulletLevelFormat = 23;
 constexpr std::size_t maxLists = 4096;
+constexpr std::size_t maxFonts = 65536;
 constexpr std::size_t maxListLevels = 9;
 
 struct FontEntry {
@@ -527,6 +554,7 @@ private:
     void endParagraph();
     void resolveRun();
     void flushRunText();
+    void finishFontEntry();
     bool isBulletList(int style, int level) const;
     const CodePage* currentCodePage();
     const CodePage* codePageOfFont(const FontEntry* font) const;
@@ -543,6 +571,7 @@ private:
     bool starred_ = false;    // \* read at the group's start
 
     std::vector<FontEntry> fonts_;
+    std::unordered_map<int, std::size_t> fontIndex_; // font number -> index in fonts_
     int currentFont_ = -1; // index in fonts_ of the entry the font table is filling
     std::vector<std::optional<std::uint32_t>> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
@@ -571,7 +600,10 @@ private:
     int footnotes_ = 0;
 
     std::vector<ListDefinition> lists_;
-    std::vector<std::pair<int, int>> overrides_; // \ls number, \listid
+    std::unordered_map<int, std::size_t> listById_; // \listid -> index in lists_
+    std::unordered_map<int, int> overrides_;        // \ls -> \listid
+    int overrideStyle_ = 0;                         // the \listoverride being read
+    int overrideList_ = 0;
     bool inOverride_ = false;
     bool listTextSeen_ = false; // the paragraph has its label as \listtext
     bool labelDone_ = false;
@@ -589,10 +621,10 @@ RichDocument Reader::read() {
         switch (byteClasses[c]) {
         case ByteClass::Plain: {
             const unsigned char* const start = p_;
-            const unsigned char* p = p_ + 1;
             const unsigned char* const end = end_;
-            while (p < end && byteClasses[*p] == ByteClass::Plain) {
-                ++p;
+            const unsigned char* p = skipPlainAscii(p_ + 1, end);
+            while (p < end && *p == '\t') {
+                p = skipPlainAscii(p + 1, end);
             }
             p_ = p;
             groupStart_ = false;
@@ -835,23 +867,30 @@ void Reader::onKeyword(const Keyword* keyword, bool hasParam, int param) {
         break;
     case Kw::ListId:
         if (cur_.dest == Dest::ListTable) {
-            if (inOverride_ && !overrides_.empty()) {
-                overrides_.back().second = param;
-            } else if (!inOverride_ && !lists_.empty()) {
+            if (inOverride_) {
+                overrideList_ = param;
+                if (overrideStyle_ != 0) {
+                    overrides_[overrideStyle_] = param;
+                }
+            } else if (!lists_.empty()) {
                 lists_.back().id = param;
+                listById_[param] = lists_.size() - 1;
             }
         }
         break;
     case Kw::ListOverride:
-        if (cur_.dest == Dest::ListTable && overrides_.size() < maxLists) {
-            overrides_.emplace_back(0, 0);
+        if (cur_.dest == Dest::ListTable) {
+            overrideStyle_ = 0;
+            overrideList_ = 0;
             inOverride_ = true;
         }
         break;
     case Kw::ListStyle:
         if (cur_.dest == Dest::ListTable) {
-            if (inOverride_ && !overrides_.empty()) {
-                overrides_.back().first = param;
+            if (inOverride_ && param != 0 &&
+                (overrides_.size() < maxLists || overrides_.count(param) != 0)) {
+                overrideStyle_ = param;
+                overrides_[param] = overrideList_;
             }
         } else {
             cur_.listStyle = param;
@@ -901,15 +940,19 @@ void Reader::onKeyword(const Keyword* keyword, bool hasParam, int param) {
             if (!hasParam) {
                 break;
             }
-            auto it = std::find_if(fonts_.begin(), fonts_.end(),
-                                   [param](const FontEntry& font) { return font.number == param; });
-            if (it == fonts_.end()) {
-                fonts_.push_back(FontEntry{});
-                it = fonts_.end() - 1;
+            finishFontEntry();
+            auto [it, added] = fontIndex_.try_emplace(param, fonts_.size());
+            if (added) {
+                if (fonts_.size() >= maxFonts) {
+                    fontIndex_.erase(it);
+                    break;
+                }
+                fonts_.emplace_back();
             }
-            *it = FontEntry{};
-            it->number = param;
-            currentFont_ = static_cast<int>(it - fonts_.begin());
+            FontEntry& font = fonts_[it->second];
+            font = FontEntry{};
+            font.number = param;
+            currentFont_ = static_cast<int>(it->second);
             codePage_ = nullptr;
             haveRun_ = false;
             dirty_ = true;
@@ -1274,10 +1317,7 @@ bool Reader::closeGroup() {
         colorGiven_ = false;
     }
     if (closing == Dest::FontTable && cur_.dest != Dest::FontTable) {
-        currentFont_ = -1;
-        for (FontEntry& font : fonts_) {
-            trimSpaces(font.name);
-        }
+        finishFontEntry();
         codePage_ = nullptr;
         haveRun_ = false;
     }
@@ -1381,19 +1421,24 @@ void Reader::resolveRun() {
 // Whether a paragraph in list \ls`style` at `level` has a bullet. Writers that leave out \listtext
 // (TextEdit does) still show the bullet; numbered levels would need counting and get no label.
 bool Reader::isBulletList(int style, int level) const {
-    for (const auto& [number, listId] : overrides_) {
-        if (number != style) {
-            continue;
-        }
-        for (const ListDefinition& list : lists_) {
-            if (list.id == listId && level >= 0 &&
-                static_cast<std::size_t>(level) < list.levelFormats.size()) {
-                return list.levelFormats[static_cast<std::size_t>(level)] == bulletLevelFormat;
-            }
-        }
+    const auto override = overrides_.find(style);
+    if (override == overrides_.end()) {
         return false;
     }
-    return false;
+    const auto list = listById_.find(override->second);
+    if (list == listById_.end() || level < 0) {
+        return false;
+    }
+    const std::vector<int>& formats = lists_[list->second].levelFormats;
+    return static_cast<std::size_t>(level) < formats.size() &&
+           formats[static_cast<std::size_t>(level)] == bulletLevelFormat;
+}
+
+void Reader::finishFontEntry() {
+    if (currentFont_ >= 0) {
+        trimSpaces(fonts_[static_cast<std::size_t>(currentFont_)].name);
+    }
+    currentFont_ = -1;
 }
 
 void Reader::flushRunText() {
@@ -1466,21 +1511,23 @@ void Reader::endParagraph() {
     labelDone_ = false;
     Paragraph& paragraph = doc_.paragraphs.emplace_back();
     paragraph.format = cur_.para;
-    // Moved into a vector of the exact size: one allocation per paragraph.
-    paragraph.runs.assign(std::make_move_iterator(runs_.begin()),
-                          std::make_move_iterator(runs_.end()));
-    runs_.clear();
+    if (runs_.size() <= 64) {
+        // Moved into a vector of the exact size: one allocation per paragraph.
+        paragraph.runs.assign(std::make_move_iterator(runs_.begin()),
+                              std::make_move_iterator(runs_.end()));
+        runs_.clear();
+    } else {
+        paragraph.runs = std::move(runs_);
+        runs_ = std::vector<Run>();
+        runs_.reserve(64);
+    }
     haveRun_ = false;
     dirty_ = true;
 }
 
 const FontEntry* Reader::findFont(int number) const {
-    for (const FontEntry& font : fonts_) {
-        if (font.number == number) {
-            return &font;
-        }
-    }
-    return nullptr;
+    const auto it = fontIndex_.find(number);
+    return it == fontIndex_.end() ? nullptr : &fonts_[it->second];
 }
 
 FontEntry* Reader::currentFontEntry() {

@@ -3,8 +3,10 @@
 #include "core/CodePage.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -25,6 +27,48 @@ constexpr std::array<bool, 256> makeSpecialBytes() {
     return special;
 }
 constexpr std::array<bool, 256> specialBytes = makeSpecialBytes();
+
+// The first byte from `p` on that is not printable ASCII or is a backslash or a brace; `end` if
+// none. Eight bytes at a time: of the bytes flagged in a word, the lowest is always a true match.
+const unsigned char* skipPlainAscii(const unsigned char* p, const unsigned char* end) {
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    const auto hasZeroByte = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
+    while (end - p >= 8) {
+        std::uint64_t x;
+        std::memcpy(&x, p, 8);
+        const std::uint64_t special = (x & highs) | ((x - 0x20 * ones) & ~x & highs) |
+                                      hasZeroByte(x ^ ('\\' * ones)) |
+                                      hasZeroByte(x ^ ('{' * ones)) | hasZeroByte(x ^ ('}' * ones));
+        if (special != 0) {
+            return p + (std::countr_zero(special) >> 3);
+        }
+        p += 8;
+    }
+    while (p < end && *p >= 0x20 && *p < 0x80 && *p != '\\' && *p != '{' && *p != '}') {
+        ++p;
+    }
+    return p;
+}
+
+// The character at text[index], advancing index; the common two- and three-byte forms inline.
+char32_t nextCharacter(std::string_view text, std::size_t& index) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char lead = bytes[index];
+    if (lead >= 0xC2 && lead <= 0xDF && index + 1 < text.size() &&
+        (bytes[index + 1] & 0xC0) == 0x80) {
+        index += 2;
+        return (char32_t(lead & 0x1F) << 6) | (bytes[index - 1] & 0x3F);
+    }
+    if (lead >= 0xE1 && lead <= 0xEC && index + 2 < text.size() &&
+        (bytes[index + 1] & 0xC0) == 0x80 && (bytes[index + 2] & 0xC0) == 0x80) {
+        index += 3;
+        return (char32_t(lead & 0x0F) << 12) | (char32_t(bytes[index - 2] & 0x3F) << 6) |
+               (bytes[index - 1] & 0x3F);
+    }
+    return decodeUtf8(text, index);
+}
 
 // cp1252's bytes for the characters U+0080..U+2122; 0 = not in cp1252.
 class Cp1252Encoder {
@@ -57,6 +101,8 @@ struct FontKey {
     std::string_view family;
     int charset;
 };
+
+constexpr std::size_t maxWordLength = 16;
 
 class Writer {
 public:
@@ -150,23 +196,29 @@ void Writer::collectTables() {
 }
 
 void Writer::control(std::string_view word) {
-    out_ += '\\';
-    out_ += word;
+    char buffer[maxWordLength + 1];
+    buffer[0] = '\\';
+    std::memcpy(buffer + 1, word.data(), word.size());
+    out_.append(buffer, word.size() + 1);
     delimit_ = true;
 }
 
 void Writer::control(std::string_view word, int value) {
-    out_ += '\\';
-    out_ += word;
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    char buffer[maxWordLength + 16];
+    buffer[0] = '\\';
+    std::memcpy(buffer + 1, word.data(), word.size());
+    char* const digits = buffer + 1 + word.size();
+    const auto result = std::to_chars(digits, digits + 12, value);
     out_.append(buffer, result.ptr);
     delimit_ = true;
 }
 
 void Writer::unicode(std::uint32_t unit) {
-    control("u", unit < 0x8000 ? static_cast<int>(unit) : static_cast<int>(unit) - 0x10000);
-    out_ += '?';
+    char buffer[16] = {'\\', 'u'};
+    const int value = unit < 0x8000 ? static_cast<int>(unit) : static_cast<int>(unit) - 0x10000;
+    char* const end = std::to_chars(buffer + 2, buffer + 14, value).ptr;
+    *end = '?';
+    out_.append(buffer, end + 1);
     delimit_ = false;
 }
 
@@ -309,10 +361,9 @@ void Writer::writeText(std::string_view text, bool cp1252Bytes) {
     const std::size_t size = text.size();
     std::size_t index = 0;
     while (index < size) {
-        std::size_t plainEnd = index;
-        while (plainEnd < size && !specialBytes[static_cast<unsigned char>(data[plainEnd])]) {
-            ++plainEnd;
-        }
+        const auto* const bytes = reinterpret_cast<const unsigned char*>(data);
+        const auto plainEnd =
+            static_cast<std::size_t>(skipPlainAscii(bytes + index, bytes + size) - bytes);
         if (plainEnd > index) {
             if (delimit_) {
                 out_ += ' ';
@@ -324,7 +375,7 @@ void Writer::writeText(std::string_view text, bool cp1252Bytes) {
                 break;
             }
         }
-        writeCharacter(decodeUtf8(text, index), cp1252Bytes);
+        writeCharacter(nextCharacter(text, index), cp1252Bytes);
     }
 }
 
