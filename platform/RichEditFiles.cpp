@@ -1,8 +1,9 @@
 #include "platform/TRichEdit.h"
 
 #include "core/PlainText.h"
-#include "core/Failure.h"
-#include "core/Messages.h"
+#include "core/RtfReader.h"
+#include "core/RtfWriter.h"
+#include "platform/RichTextBridge.h"
 #include "platform/SafeSave.h"
 
 #include <QApplication>
@@ -57,9 +58,13 @@ void RichEditLines::LoadFromFile(const QString& fileName)
     document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
     document->setDefaultFont(editor_.font());
     auto encoding = TextEncoding::Utf8;
-    // RTF reading joins here with the RTF reader; until then every file reads as plain text,
-    // which is also what a file that is not RTF falls back to.
-    {
+    // A file that is not RTF is read once more as plain text.
+    std::optional<RichDocument> rich;
+    if (!editor_.PlainText())
+        rich = readRtf(bytes);
+    if (rich) {
+        fillTextDocument(*document, *rich);
+    } else {
         const DecodedText decoded = decodePlainText(bytes);
         document->setPlainText(QString::fromUtf8(decoded.text));
         encoding = decoded.encoding;
@@ -77,8 +82,7 @@ void RichEditLines::SaveToFile(const QString& fileName)
         bytes = std::move(encoded.bytes);
         editor_.setPlainEncoding(encoded.encoding);
     } else {
-        // RTF writing joins here with the RTF writer.
-        throw Failure(std::string(messages::failedToSaveStream));
+        bytes = writeRtf(richDocumentOf(*editor_.document(), editor_.font()));
     }
     BusyCursor busy(bytes.size());
     saveFileSafely(localName(fileName), bytes);
