@@ -1,16 +1,14 @@
-#include "platform/TRichEdit.h"
-
 #include "core/PlainText.h"
 #include "core/RtfReader.h"
 #include "core/RtfWriter.h"
 #include "platform/RichTextBridge.h"
 #include "platform/SafeSave.h"
+#include "platform/TRichEdit.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextDocumentLayout>
 #include <QTextDocument>
-
 #include <memory>
 
 namespace quillon {
@@ -22,14 +20,11 @@ constexpr std::size_t busySize = 1 << 20;
 
 class BusyCursor final {
 public:
-    explicit BusyCursor(std::size_t size)
-        : busy_(size >= busySize)
-    {
+    explicit BusyCursor(std::size_t size) : busy_(size >= busySize) {
         if (busy_)
             QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    ~BusyCursor()
-    {
+    ~BusyCursor() {
         if (busy_)
             QApplication::restoreOverrideCursor();
     }
@@ -40,16 +35,14 @@ private:
     bool busy_;
 };
 
-std::string localName(const QString& fileName)
-{
+std::string localName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
 
 } // namespace
 
-void RichEditLines::LoadFromFile(const QString& fileName)
-{
-    const std::string bytes = readWholeFile(localName(fileName));
+void RichEditLines::LoadFromFile(const QString& fileName) {
+    std::string bytes = readWholeFile(localName(fileName));
     BusyCursor busy(bytes.size());
 
     // The new text is laid out in a document of its own and only then handed to the editor,
@@ -65,16 +58,19 @@ void RichEditLines::LoadFromFile(const QString& fileName)
     if (rich) {
         fillTextDocument(*document, *rich);
     } else {
-        const DecodedText decoded = decodePlainText(bytes);
-        document->setPlainText(QString::fromUtf8(decoded.text));
+        // Each form of the text is let go as soon as the next exists, to keep the peak low.
+        DecodedText decoded = decodePlainText(bytes);
+        std::string().swap(bytes);
+        QString text = QString::fromUtf8(decoded.text);
+        std::string().swap(decoded.text);
+        document->setPlainText(text);
         encoding = decoded.encoding;
     }
     editor_.adoptDocument(std::move(document));
     editor_.setPlainEncoding(encoding);
 }
 
-void RichEditLines::SaveToFile(const QString& fileName)
-{
+void RichEditLines::SaveToFile(const QString& fileName) {
     std::string bytes;
     if (editor_.PlainText()) {
         EncodedText encoded =

@@ -3,7 +3,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <cmath>
 
 namespace quillon {
@@ -18,8 +17,7 @@ enum Property {
     charsetProperty,
 };
 
-QTextBlockFormat blockFormatOf(const ParagraphFormat& format)
-{
+QTextBlockFormat blockFormatOf(const ParagraphFormat& format) {
     QTextBlockFormat block;
     block.setProperty(alignmentProperty, static_cast<int>(format.alignment));
     block.setProperty(leftIndentProperty, format.leftIndentTwips);
@@ -28,8 +26,7 @@ QTextBlockFormat blockFormatOf(const ParagraphFormat& format)
     return block;
 }
 
-ParagraphFormat paragraphFormatOf(const QTextBlockFormat& block)
-{
+ParagraphFormat paragraphFormatOf(const QTextBlockFormat& block) {
     ParagraphFormat format;
     format.alignment = static_cast<Alignment>(block.intProperty(alignmentProperty));
     format.leftIndentTwips = block.intProperty(leftIndentProperty);
@@ -38,8 +35,7 @@ ParagraphFormat paragraphFormatOf(const QTextBlockFormat& block)
     return format;
 }
 
-QTextCharFormat charFormatOf(const CharFormat& format)
-{
+QTextCharFormat charFormatOf(const CharFormat& format) {
     QTextCharFormat chars;
     if (!format.fontFamily.empty())
         chars.setFontFamilies({QString::fromStdString(format.fontFamily)});
@@ -50,36 +46,35 @@ QTextCharFormat charFormatOf(const CharFormat& format)
     chars.setFontStrikeOut(format.strikeOut);
     if (format.color) {
         const auto rgb = *format.color;
-        chars.setForeground(QColor(int((rgb >> 16) & 0xff), int((rgb >> 8) & 0xff), int(rgb & 0xff)));
+        chars.setForeground(
+            QColor(int((rgb >> 16) & 0xff), int((rgb >> 8) & 0xff), int(rgb & 0xff)));
     }
     if (format.charset != 0)
         chars.setProperty(charsetProperty, format.charset);
     return chars;
 }
 
-int halfPointsOf(const QFont& font)
-{
+int halfPointsOf(const QFont& font) {
     if (font.pointSizeF() > 0)
         return int(std::lround(font.pointSizeF() * 2));
     // Pixel sizes are taken at 96 dots per inch, as the editor's own fonts are given.
     return int(std::lround(font.pixelSize() * 72.0 / 96.0 * 2));
 }
 
-CharFormat charFormatOf(const QTextCharFormat& chars, const QFont& defaultFont)
-{
+CharFormat charFormatOf(const QTextCharFormat& chars, const QFont& defaultFont) {
     CharFormat format;
     const QStringList families = chars.fontFamilies().toStringList();
-    format.fontFamily = (families.isEmpty() ? defaultFont.family() : families.constFirst()).toStdString();
+    format.fontFamily =
+        (families.isEmpty() ? defaultFont.family() : families.constFirst()).toStdString();
     format.fontSizeHalfPoints = chars.hasProperty(QTextFormat::FontPointSize)
                                     ? int(std::lround(chars.fontPointSize() * 2))
                                     : halfPointsOf(defaultFont);
     format.bold = chars.hasProperty(QTextFormat::FontWeight) ? chars.fontWeight() >= QFont::Bold
                                                              : defaultFont.bold();
-    format.italic = chars.hasProperty(QTextFormat::FontItalic) ? chars.fontItalic()
-                                                               : defaultFont.italic();
-    format.underline = chars.hasProperty(QTextFormat::TextUnderlineStyle)
-                           ? chars.fontUnderline()
-                           : defaultFont.underline();
+    format.italic =
+        chars.hasProperty(QTextFormat::FontItalic) ? chars.fontItalic() : defaultFont.italic();
+    format.underline = chars.hasProperty(QTextFormat::TextUnderlineStyle) ? chars.fontUnderline()
+                                                                          : defaultFont.underline();
     format.strikeOut = chars.hasProperty(QTextFormat::FontStrikeOut) ? chars.fontStrikeOut()
                                                                      : defaultFont.strikeOut();
     if (chars.hasProperty(QTextFormat::ForegroundBrush)) {
@@ -93,8 +88,7 @@ CharFormat charFormatOf(const QTextCharFormat& chars, const QFont& defaultFont)
 
 } // namespace
 
-void fillTextDocument(QTextDocument& target, const RichDocument& source)
-{
+void fillTextDocument(QTextDocument& target, const RichDocument& source) {
     QTextCursor cursor(&target);
     cursor.beginEditBlock();
     bool first = true;
@@ -110,8 +104,7 @@ void fillTextDocument(QTextDocument& target, const RichDocument& source)
     cursor.endEditBlock();
 }
 
-RichDocument richDocumentOf(const QTextDocument& source, const QFont& defaultFont)
-{
+RichDocument richDocumentOf(const QTextDocument& source, const QFont& defaultFont) {
     RichDocument document;
     for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
         Paragraph paragraph;

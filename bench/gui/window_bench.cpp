@@ -12,9 +12,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -24,8 +24,7 @@ namespace {
 constexpr std::size_t documentBytes = 10 * 1000 * 1000;
 constexpr int keysPerPlace = 200;
 
-QString plainDocumentFile(const QTemporaryDir& folder)
-{
+QString plainDocumentFile(const QTemporaryDir& folder) {
     const QString name = folder.filePath(QStringLiteral("plain.txt"));
     QFile file(name);
     file.open(QIODevice::WriteOnly);
@@ -38,11 +37,10 @@ QString plainDocumentFile(const QTemporaryDir& folder)
     return name;
 }
 
-QString richDocumentFile(const QTemporaryDir& folder)
-{
+QString richDocumentFile(const QTemporaryDir& folder) {
     quillon::RichDocument document;
     std::size_t size = 0;
-    for (int i = 0; size < documentBytes / 2; ++i) {
+    for (int i = 0; size < documentBytes * 7 / 10; ++i) {
         quillon::Paragraph paragraph;
         for (int r = 0; r < 4; ++r) {
             quillon::Run run;
@@ -67,15 +65,25 @@ QString richDocumentFile(const QTemporaryDir& folder)
     return name;
 }
 
-double median(std::vector<double> values)
-{
+// The process's peak resident memory so far, in megabytes.
+double peakMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
 // Types keys at the caret and returns the median time per key, painting included.
-double medianKeyMilliseconds(quillon::TRichEdit& editor)
-{
+double medianKeyMilliseconds(quillon::TRichEdit& editor) {
     std::vector<double> times;
     QElapsedTimer timer;
     for (int i = 0; i < keysPerPlace; ++i) {
@@ -91,14 +99,16 @@ double medianKeyMilliseconds(quillon::TRichEdit& editor)
     return median(times);
 }
 
-void measureTyping(const char* mode, const QString& fileName, bool plain)
-{
+void measureTyping(const char* mode, const QString& fileName, bool plain) {
     Form1->re1->SetPlainText(plain);
     QElapsedTimer load;
     load.start();
     Form1->re1->Lines().LoadFromFile(fileName);
     QApplication::processEvents();
-    std::printf("open %-5s 10 MB in re1: %8.1f ms\n", mode, double(load.nsecsElapsed()) / 1e6);
+    const double megabytes = double(QFileInfo(fileName).size()) / 1e6;
+    std::printf("open %-5s %.1f MB in re1: %8.1f ms, peak memory %.0f MB (%.1f x the file)\n", mode,
+                megabytes, double(load.nsecsElapsed()) / 1e6, peakMegabytes(),
+                peakMegabytes() / megabytes);
 
     Form1->re1->moveCursor(QTextCursor::Start);
     std::printf("key at start, %-5s: %8.3f ms (median of %d)\n", mode,
@@ -110,8 +120,7 @@ void measureTyping(const char* mode, const QString& fileName, bool plain)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
