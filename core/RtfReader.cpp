@@ -560,7 +560,6 @@ private:
     const CodePage* codePageOfFont(const FontEntry* font) const;
     const FontEntry* findFont(int number) const;
     FontEntry* currentFontEntry();
-    void charFormatChanged() { dirty_ = true; }
 
     const unsigned char* p_;
     const unsigned char* end_;
