@@ -25,8 +25,21 @@ QByteArray storeWith(const QByteArray& values) {
 
 const QByteArray toolsStore = storeWith("\"tasm\"=\"/opt/tasm\"\n\"tlink\"=\"/opt/tlink\"\n");
 
-void pressInEditor(Qt::Key key) {
-    QTest::keyClick(Form1->re1, key);
+void pressInEditor(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(Form1->re1, key, modifiers);
+}
+
+bool writeFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Opens an assembler source the way a person does: Ctrl+O, the file, the assembler entry.
+void openAssemblerSource(ProgramUnderTest& program, const QString& file) {
+    program.dialogs().willChooseFile(file, quillon::documentTypeAt(1).index);
+    pressInEditor(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(Form1->currentFile, file);
+    QVERIFY(Form1->item("Asembler1")->isEnabled());
 }
 
 // Runs each program to its end, with the one argument the editor gives, so that a test can look
@@ -48,11 +61,6 @@ public:
             failures << program + ": " + QString::fromLocal8Bit(process.readAllStandardError());
     }
 };
-
-bool writeFile(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray exitProgram(int status) {
     return "global _start\r\nsection .text\r\n_start:\r\n    mov eax, 60\r\n    mov edi, " +
@@ -78,15 +86,13 @@ private slots:
         QTest::addColumn<QString>("object");
         QTest::newRow("windows path") << "C:\\WORK\\PROG.ASM"
                                       << "C:\\WORK\\PROG.obj";
-        QTest::newRow("blanks") << "/home/ann/my prog.asm"
-                                << "/home/ann/my prog.obj";
-        QTest::newRow("shell characters") << "/tmp/a \"q\";$(touch x)`id`'.asm"
-                                          << "/tmp/a \"q\";$(touch x)`id`'.obj";
-        QTest::newRow("non-ASCII ending") << "/tmp/Prüfung.äsm"
-                                          << "/tmp/Prüfung.obj";
-        QTest::newRow("short name") << "ab"
-                                    << "abobj";
-        const QString longFolder = "/" + QString(120, QLatin1Char('d'));
+        QTest::newRow("blanks") << "my folder/my prog.asm"
+                                << "my folder/my prog.obj";
+        QTest::newRow("shell characters") << "a \"q\";$(touch x)`id`'.asm"
+                                          << "a \"q\";$(touch x)`id`'.obj";
+        QTest::newRow("non-ASCII ending") << "Prüfung.äsm"
+                                          << "Prüfung.obj";
+        const QString longFolder = QString(120, QLatin1Char('d'));
         QTest::newRow("longer than 79") << longFolder + "/PROG.asm" << longFolder + "/PROG.obj";
     }
 
@@ -94,9 +100,12 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, object);
         ProgramUnderTest program(toolsStore);
-        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
-        // Stands in for opening or saving the document under this name.
-        Form1->currentFile = source;
+        // The names are taken inside the test's scratch folder, where the source is created.
+        source = program.scratch(source);
+        object = program.scratch(object);
+        QVERIFY(QDir().mkpath(QFileInfo(source).path()));
+        QVERIFY(writeFile(source, "nop\r\n"));
+        openAssemblerSource(program, source);
         pressInEditor(Qt::Key_F5);
         pressInEditor(Qt::Key_F6);
         pressInEditor(Qt::Key_F6);
@@ -108,7 +117,11 @@ private slots:
 
     void f5AndF6DoNothingWhileTheAsemblerSubmenuIsDisabled() {
         ProgramUnderTest program(toolsStore);
-        Form1->currentFile = QStringLiteral("/tmp/PROG.asm");
+        const QString source = program.scratch(QStringLiteral("PROG.asm"));
+        QVERIFY(writeFile(source, "nop\r\n"));
+        program.dialogs().willChooseFile(source, quillon::allFilesIndex);
+        pressInEditor(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(Form1->currentFile, source);
         QVERIFY(!Form1->item("Asembler1")->isEnabled());
         pressInEditor(Qt::Key_F5);
         pressInEditor(Qt::Key_F6);
@@ -127,10 +140,11 @@ private slots:
         ProgramUnderTest program(store.isEmpty() ? std::nullopt : std::optional(store));
         quillon::Application::instance().setShell(
             std::make_unique<quillon::DetachedProcessShell>());
-        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
-        Form1->currentFile = QStringLiteral("/tmp/PROG.asm");
+        const QString source = program.scratch(QStringLiteral("PROG.asm"));
+        QVERIFY(writeFile(source, "nop\r\n"));
+        openAssemblerSource(program, source);
         pressInEditor(Qt::Key_F5);
-        QCOMPARE(AsmSourceName, QStringLiteral("/tmp/PROG.asm"));
+        QCOMPARE(AsmSourceName, source);
         QVERIFY(program.dialogs().errors.isEmpty());
         QVERIFY(program.dialogs().messages.isEmpty());
         QVERIFY(program.dialogs().unexpected.isEmpty());
@@ -152,10 +166,13 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString source = folder + QStringLiteral("/PROG 1.asm");
         QVERIFY(writeFile(source, exitProgram(42)));
-        Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
-        // Stands in for opening the source; the editor then holds changes that are not saved.
-        Form1->currentFile = source;
-        Form1->re1->SetText(QString::fromLatin1(exitProgram(7)));
+        openAssemblerSource(program, source);
+        // Changes that are not saved: the tools work on the file as stored.
+        Form1->re1->SelectAll();
+        for (const QByteArray& line : exitProgram(7).split('\n')) {
+            QTest::keyClicks(Form1->re1, QString::fromLatin1(line.trimmed()));
+            QTest::keyClick(Form1->re1, Qt::Key_Return);
+        }
 
         pressInEditor(Qt::Key_F5);
         QVERIFY2(running.failures.isEmpty(), qPrintable(running.failures.join('\n')));

@@ -9,6 +9,7 @@
 #include "support/ProgramUnderTest.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -59,6 +60,30 @@ private slots:
         QCOMPARE(Form1->re1->Text(), QStringLiteral("kept as it is"));
         choose(0);
         QVERIFY(Form1->re1->PlainText());
+        QVERIFY(program.dialogs().errors.isEmpty());
+    }
+
+    void choosingRichTextMakesSaveWriteRtfWhateverTheExtension() {
+        ProgramUnderTest program;
+        const QString file = program.scratch(QStringLiteral("notes.txt"));
+        {
+            QFile existing(file);
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write("plain\r\n");
+        }
+        program.dialogs().willChooseFile(file, 6);
+        QTest::keyClick(Form1->re1, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(Form1->currentFile, file);
+        showGeneralOptions();
+        choose(1);
+        QTest::keyClick(Form1->re1, Qt::Key_End);
+        QTest::keyClicks(Form1->re1, QStringLiteral(" text"));
+        QTest::keyClick(Form1->re1, Qt::Key_S, Qt::ControlModifier);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY2(bytes.startsWith("{\\rtf1"), bytes.constData());
+        QVERIFY(bytes.contains("plain text"));
         QVERIFY(program.dialogs().errors.isEmpty());
     }
 
