@@ -166,12 +166,5 @@ void TForm1::Paste1Click() {
 }
 
 void TForm1::WordWrap1Click() {
-    QAction* wordWrap = item("WordWrap1");
-    if (wordWrap->isChecked()) {
-        re1->SetWordWrap(false);
-        wordWrap->setChecked(false);
-    } else {
-        wordWrap->setChecked(true);
-        re1->SetWordWrap(true);
-    }
+    quillon::toggleWordWrap(*item("WordWrap1"), *re1);
 }

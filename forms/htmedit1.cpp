@@ -179,14 +179,7 @@ void Thtm1::N12Click() {
 }
 
 void Thtm1::N15Click() {
-    QAction* wordWrap = item("N15");
-    if (wordWrap->isChecked()) {
-        re1->SetWordWrap(false);
-        wordWrap->setChecked(false);
-    } else {
-        wordWrap->setChecked(true);
-        re1->SetWordWrap(true);
-    }
+    quillon::toggleWordWrap(*item("N15"), *re1);
 }
 
 void Thtm1::N10Click() {

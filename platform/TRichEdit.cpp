@@ -145,6 +145,16 @@ void TRichEdit::insertFromMimeData(const QMimeData* source) {
         insertPlainText(text);
 }
 
+void toggleWordWrap(QAction& item, TRichEdit& editor) {
+    if (item.isChecked()) {
+        editor.SetWordWrap(false);
+        item.setChecked(false);
+    } else {
+        item.setChecked(true);
+        editor.SetWordWrap(true);
+    }
+}
+
 void RichEditLines::Add(const QString& line) {
     // Only whether the text ends with a line break matters to the rule, not the whole text.
     const std::string lastLine = editor_.document()->lastBlock().text().isEmpty() ? "" : "x";

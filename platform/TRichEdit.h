@@ -2,6 +2,7 @@
 
 #include "core/PlainText.h"
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <memory>
 
@@ -92,6 +93,10 @@ private:
     TextEncoding plainEncoding_ = TextEncoding::Utf8;
     RichEditLines lines_{*this};
 };
+
+// The WordWrap menu rule: a checked item switches wrapping off and is unchecked; an unchecked
+// one is checked and switches wrapping on.
+void toggleWordWrap(QAction& item, TRichEdit& editor);
 
 // Editor text (CR LF, lone CR or LF between lines) to the widget's paragraphs and back.
 QString toEditorParagraphs(const QString& text);
