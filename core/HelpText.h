@@ -17,7 +17,7 @@ inline constexpr std::array<std::string_view, 11> helpLines{
     "         --HTML(Web pages)",
     "The commands from the menu are standard(Open, Save , New, Copy , Paste  etc.)",
     "",
-    "Quillon \xE2\x80\x94 rebuilt with Qt by its founding engineers.",
+    "Quillon for Qt, 2026.",
 };
 
 } // namespace quillon

@@ -6,6 +6,7 @@
 #include "platform/ShortcutDispatcher.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QWidget>
 
 namespace quillon {
@@ -21,6 +22,11 @@ Application::Application()
     , activations_(std::make_unique<ActivationTracker>()) {
     Q_ASSERT(current == nullptr);
     current = this;
+    // The windows name the Windows fonts they were drawn with; these look closest here.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("System"), {QStringLiteral("Liberation Sans"),
+                                                          QStringLiteral("DejaVu Sans")});
     qApp->installEventFilter(activations_.get());
     qApp->installEventFilter(shortcuts_.get());
 }

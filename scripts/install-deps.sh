@@ -7,7 +7,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils nasm binutils
-  desktop-file-utils appstream dpkg-dev fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
 )
 
 missing=()

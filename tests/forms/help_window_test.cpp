@@ -56,7 +56,7 @@ private slots:
             "         --HTML(Web pages)\n"
             "The commands from the menu are standard(Open, Save , New, Copy , Paste  etc.)\n"
             "\n" +
-            QString::fromUtf8("Quillon \xE2\x80\x94 rebuilt with Qt by its founding engineers.");
+            QStringLiteral("Quillon for Qt, 2026.");
         QCOMPARE(Form2->Memo1->toPlainText(), expected);
 
         QTimer::singleShot(0, [&] {
