@@ -65,6 +65,8 @@ void TRichEdit::SetText(const QString& text) {
 
 void TRichEdit::Clear() {
     SetText(QString());
+    // An emptied editor holds a new document, and new documents are written as UTF-8.
+    plainEncoding_ = TextEncoding::Utf8;
 }
 
 void TRichEdit::SelectAll() {

@@ -45,6 +45,7 @@ public:
     QString Text() const;
     // Replaces the whole text; the same text again changes nothing and raises no change.
     void SetText(const QString& text);
+    // Empties the editor for a new document.
     void Clear();
     void SelectAll();
     void ClearSelection();

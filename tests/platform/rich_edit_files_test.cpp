@@ -82,6 +82,18 @@ private slots:
         QCOMPARE(readAll(name), withCrLfBreaks(bytes));
     }
 
+    void aClearedEditorHoldsANewDocumentWrittenAsUtf8() {
+        const QString name = folder.filePath(QStringLiteral("legacy.txt"));
+        writeAll(name, "caf\xe9\r\n");
+        editor->Lines().LoadFromFile(name);
+        editor->Lines().SaveToFile(name);
+        QCOMPARE(readAll(name), QByteArray("caf\xe9\r\n"));
+        editor->Clear();
+        editor->SetText(QString::fromUtf8("\xc3\xa9"));
+        editor->Lines().SaveToFile(name);
+        QCOMPARE(readAll(name), QByteArray("\xc3\xa9"));
+    }
+
     void randomBytesSurviveOpenAndSave() {
         std::mt19937 random(20261211);
         const QString name = folder.filePath(QStringLiteral("random.bin"));
