@@ -7,18 +7,15 @@
 #include "forms/htmedit1.h"
 #include "forms/nov1.h"
 #include "platform/Dialogs.h"
+#include "platform/QtStrings.h"
 #include "platform/TRichEdit.h"
 
 #include <string_view>
 
 namespace {
 
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString namedCaption(const QString& fileName) {
-    return text(quillon::captions::namedPrefix) + fileName;
+    return quillon::toQString(quillon::captions::namedPrefix) + fileName;
 }
 
 } // namespace
@@ -28,7 +25,7 @@ void TForm1::New1Click() {
     re1->Clear();
     currentFile.clear();
     new_->Show();
-    setWindowTitle(text(quillon::captions::untitled));
+    setWindowTitle(quillon::toQString(quillon::captions::untitled));
 }
 
 void TForm1::Open1Click() {
@@ -36,7 +33,8 @@ void TForm1::Open1Click() {
         return;
     const quillon::DocumentType& kind = quillon::documentTypeAt(od1.FilterIndex);
     if (kind.index == quillon::entries::html) {
-        if (quillon::MessageDlg(this, text(quillon::messages::editOpenedHtmlQuestion)) ==
+        if (quillon::MessageDlg(this,
+                                quillon::toQString(quillon::messages::editOpenedHtmlQuestion)) ==
             quillon::DialogButton::Yes) {
             re1->Lines().LoadFromFile(od1.FileName);
             HandOverText = re1->Text();
@@ -79,7 +77,7 @@ void TForm1::SaveAs1Click() {
     if (kind.saveMode == quillon::SaveMode::Rich)
         SetSaveMode(quillon::SaveMode::Rich);
     // Appended as typed, even to a name that already ends in it; "All files" appends nothing.
-    sd1.FileName += text(kind.extension);
+    sd1.FileName += quillon::toQString(kind.extension);
     re1->Lines().SaveToFile(sd1.FileName);
     setWindowTitle(namedCaption(sd1.FileName));
     currentFile = sd1.FileName;

@@ -6,6 +6,7 @@
 #include "forms/Globals.h"
 #include "forms/htmop3.h"
 #include "platform/Menus.h"
+#include "platform/QtStrings.h"
 #include "platform/TRichEdit.h"
 #include "ui_htmedit1.h"
 
@@ -50,10 +51,6 @@ constexpr std::array<MenuRow<Thtm1>, 24> composerMenu{{
 constexpr int editorMaxLength = 90;
 constexpr auto htmlExtension = QLatin1String(".html");
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // "Terminal" is rare outside Windows; a bold fixed-pitch font of the same height stands in.
 QFont terminalFont() {
     constexpr int height = -19;
@@ -71,7 +68,7 @@ QFont terminalFont() {
 Thtm1::Thtm1(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Thtm1>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("htm1"));
-    setWindowTitle(fromView(quillon::captions::composer));
+    setWindowTitle(quillon::toQString(quillon::captions::composer));
     move(214, 144);
     setFont(quillon::fontOf(QStringLiteral("Arial"), -11));
 
@@ -107,7 +104,7 @@ void Thtm1::FormShow() {
 }
 
 void Thtm1::FormActivate() {
-    const QString htmlFilter = fromView(quillon::filters::htmlFilter);
+    const QString htmlFilter = quillon::toQString(quillon::filters::htmlFilter);
     od1.Filter = htmlFilter;
     sd1.Filter = htmlFilter;
     // Only a hand-over made since the last one was taken replaces the text; coming back from
@@ -128,7 +125,7 @@ void Thtm1::re1Change() {
 void Thtm1::N5Click() {
     re1->SelectAll();
     re1->ClearSelection();
-    setWindowTitle(fromView(quillon::captions::composerUntitled));
+    setWindowTitle(quillon::toQString(quillon::captions::composerUntitled));
 }
 
 void Thtm1::N16Click() {
@@ -191,5 +188,5 @@ void Thtm1::N10Click() {
 }
 
 void Thtm1::N14Click() {
-    quillon::ShowMessage(this, fromView(quillon::messages::composerAbout));
+    quillon::ShowMessage(this, quillon::toQString(quillon::messages::composerAbout));
 }

@@ -3,6 +3,7 @@
 #include "forms/htmedit1.h"
 #include "platform/Application.h"
 #include "platform/Menus.h"
+#include "platform/QtStrings.h"
 #include "platform/TRichEdit.h"
 
 #include <QMenu>
@@ -15,10 +16,6 @@ namespace {
 
 // Where a button's menu pops up on a left click: a fixed screen point below the button.
 constexpr QPoint popupOffset(10, 68);
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A right click on `receiver` pops up `menu` at the click, which Qt reports in the coordinates
 // of `control`; the editor's menu is centred on the click.
@@ -41,8 +38,8 @@ void popUpOnRightClick(QWidget* receiver, QWidget* control, QMenu* menu,
 void Thtm1::buildButtonRow() {
     QWidget* previous = re1;
     for (const quillon::ComposerButton& row : quillon::composerButtons()) {
-        auto* pushButton = new QPushButton(fromView(row.caption), centralWidget());
-        pushButton->setObjectName(fromView(row.name));
+        auto* pushButton = new QPushButton(quillon::toQString(row.caption), centralWidget());
+        pushButton->setObjectName(quillon::toQString(row.name));
         pushButton->setGeometry(row.geometry.x, row.geometry.y, row.geometry.width,
                                 row.geometry.height);
         if (row.snippet) {
@@ -60,7 +57,7 @@ void Thtm1::buildButtonRow() {
 void Thtm1::buildPopupMenus() {
     for (const quillon::PopupMenu& table : quillon::composerPopupMenus()) {
         auto* menu = new QMenu(this);
-        menu->setObjectName(fromView(table.name));
+        menu->setObjectName(quillon::toQString(table.name));
         for (const quillon::MenuItem& row : table.items) {
             std::vector<QMenu*> path;
             const std::string name(row.name);
@@ -73,7 +70,7 @@ void Thtm1::buildPopupMenus() {
             }
         }
     }
-    pm1 = findChild<QMenu*>(fromView(quillon::editorPopupMenu));
+    pm1 = findChild<QMenu*>(quillon::toQString(quillon::editorPopupMenu));
     pm2 = findChild<QMenu*>(QStringLiteral("pm2"));
     pm3 = findChild<QMenu*>(QStringLiteral("pm3"));
 
@@ -84,7 +81,7 @@ void Thtm1::buildPopupMenus() {
         if (row.popupMenu.empty())
             continue;
         QPushButton* pushButton = button(std::string(row.name).c_str());
-        QMenu* menu = findChild<QMenu*>(fromView(row.popupMenu));
+        QMenu* menu = findChild<QMenu*>(quillon::toQString(row.popupMenu));
         quillon::onEvent(pushButton, &QPushButton::clicked, this,
                          [pushButton, menu] { menu->popup(pushButton->pos() + popupOffset); });
         popUpOnRightClick(pushButton, pushButton, menu);
@@ -97,8 +94,9 @@ void Thtm1::SnippetClick(const quillon::Snippet& snippet) {
     case quillon::SnippetInput::None:
         break;
     case quillon::SnippetInput::Prompt:
-        value = quillon::InputBox(this, fromView(quillon::promptCaption), fromView(snippet.prompt),
-                                  fromView(quillon::promptDefault));
+        value = quillon::InputBox(this, quillon::toQString(quillon::promptCaption),
+                                  quillon::toQString(snippet.prompt),
+                                  quillon::toQString(quillon::promptDefault));
         break;
     case quillon::SnippetInput::ImageFile:
         appendImage(snippet);
@@ -108,14 +106,14 @@ void Thtm1::SnippetClick(const quillon::Snippet& snippet) {
 }
 
 void Thtm1::appendImage(const quillon::Snippet& snippet) {
-    od1.Filter = fromView(quillon::filters::imageFilter);
+    od1.Filter = quillon::toQString(quillon::filters::imageFilter);
     const bool chosen = od1.Execute(this);
     if (chosen)
         appendLine(
             QString::fromStdString(quillon::snippetText(snippet, od1.FileName.toStdString())));
     else
         re1->setFocus();
-    od1.Filter = fromView(quillon::filters::htmlFilter);
+    od1.Filter = quillon::toQString(quillon::filters::htmlFilter);
 }
 
 void Thtm1::appendLine(const QString& line) {

@@ -8,6 +8,7 @@
 #include "forms/htmedit1.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/QtStrings.h"
 #include "platform/TImage.h"
 #include "platform/TPanel.h"
 #include "ui_nov1.h"
@@ -16,14 +17,6 @@
 #include <QScreen>
 #include <string_view>
 #include <utility>
-
-namespace {
-
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-} // namespace
 
 Tnew::Tnew(QWidget* parent) : TForm(parent), ui(std::make_unique<Ui::Tnew>()) {
     ui->setupUi(this);
@@ -61,10 +54,10 @@ void Tnew::keyPressEvent(QKeyEvent* event) {
 
 void Tnew::pick(const quillon::DocumentType& kind) {
     Form1->SetSaveMode(kind.saveMode.value_or(quillon::SaveMode::Plain));
-    Form1->setWindowTitle(text(kind.newDocumentCaption));
+    Form1->setWindowTitle(quillon::toQString(kind.newDocumentCaption));
     // The caption now names no file, so Save must ask for one.
     Form1->currentFile.clear();
-    Form1->sd1.Filter = text(kind.narrowedSaveFilter);
+    Form1->sd1.Filter = quillon::toQString(kind.narrowedSaveFilter);
     Form1->ApplyCompilerSubmenus(kind.submenu);
     Form1->item("Save1")->setEnabled(false);
     Form1->item("Undo1")->setEnabled(false);
@@ -101,7 +94,8 @@ void Tnew::Image6Click() {
 }
 
 void Tnew::Image7Click() {
-    const auto answer = quillon::MessageDlg(this, text(quillon::messages::composeNewHtmlQuestion));
+    const auto answer =
+        quillon::MessageDlg(this, quillon::toQString(quillon::messages::composeNewHtmlQuestion));
     close();
     if (answer == quillon::DialogButton::Yes)
         htm1->Show();
