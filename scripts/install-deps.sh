@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils nasm binutils
+  xvfb xauth xdotool x11-utils imagemagick nasm binutils
   desktop-file-utils appstream dpkg-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
 )
