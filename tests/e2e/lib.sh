@@ -21,6 +21,7 @@ trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
   xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /' >&2 || true
+  [ ! -s "$work/quillon.log" ] || tail -n 40 "$work/quillon.log" | sed 's/^/  program: /' >&2
   exit 1
 }
 
@@ -88,7 +89,7 @@ wait_exit() {
     if ! kill -0 "$quillon_pid" 2>/dev/null; then
       wait "$quillon_pid" || status=$?
       quillon_pid=""
-      [ "$status" -eq 0 ] || { cat "$work/quillon.log" >&2; fail "the program ended with status $status"; }
+      [ "$status" -eq 0 ] || fail "the program ended with status $status"
       return 0
     fi
     xdotool sleep 0.05
