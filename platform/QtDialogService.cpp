@@ -18,7 +18,8 @@ QStringList qtNameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
-        nameFilters << parts[i] + QStringLiteral(" (") + patterns + u')';
+        // QFileDialog keeps its filters simplified; the same text finds the chosen entry again.
+        nameFilters << (parts[i] + QStringLiteral(" (") + patterns + u')').simplified();
     }
     return nameFilters;
 }

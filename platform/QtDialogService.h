@@ -17,7 +17,8 @@ public:
     void reportError(QWidget* owner, const QString& text) override;
 };
 
-// Qt name filters ("label (*.a *.b)") for a filter string of label|patterns pairs.
+// Qt name filters ("label (*.a *.b)", blanks simplified as QFileDialog shows them) for a filter
+// string of label|patterns pairs.
 QStringList qtNameFilters(const QString& filter);
 
 } // namespace quillon
