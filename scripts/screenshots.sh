@@ -22,8 +22,7 @@ if [ -z "${QUILLON_SCREENSHOTS_ON_XVFB:-}" ]; then
   mkdir -p "$output_dir"
   export QUILLON_BINARY QUILLON_SCREENSHOTS_ON_XVFB=1
   # A fixed screen, resolution and depth, whatever display the caller has.
-  exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
-    bash "$0" "$output_dir"
+  exec "$root/tests/e2e/with_xvfb.sh" -screen 0 1280x1024x24 -dpi 96 -- bash "$0" "$output_dir"
 fi
 
 output_dir=$1
