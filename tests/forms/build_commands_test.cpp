@@ -5,6 +5,7 @@
 #include "platform/Shell.h"
 #include "platform/TRichEdit.h"
 #include "support/ProgramUnderTest.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,23 +16,15 @@
 using quillon::test::ProgramUnderTest;
 using Start = quillon::test::RecordingShell::Start;
 
-namespace {
+using quillon::test::storeWith;
+using quillon::test::writeBytes;
 
-QByteArray storeWith(const QByteArray& values) {
-    return "Windows Registry Editor Version 5.00\n\n"
-           "[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]\n" +
-           values;
-}
+namespace {
 
 const QByteArray toolsStore = storeWith("\"tasm\"=\"/opt/tasm\"\n\"tlink\"=\"/opt/tlink\"\n");
 
 void pressInEditor(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(Form1->re1, key, modifiers);
-}
-
-bool writeFile(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Opens an assembler source the way a person does: Ctrl+O, the file, the assembler entry.
@@ -104,7 +97,7 @@ private slots:
         source = program.scratch(source);
         object = program.scratch(object);
         QVERIFY(QDir().mkpath(QFileInfo(source).path()));
-        QVERIFY(writeFile(source, "nop\r\n"));
+        QVERIFY(writeBytes(source, "nop\r\n"));
         openAssemblerSource(program, source);
         pressInEditor(Qt::Key_F5);
         pressInEditor(Qt::Key_F6);
@@ -118,7 +111,7 @@ private slots:
     void f5AndF6DoNothingWhileTheAsemblerSubmenuIsDisabled() {
         ProgramUnderTest program(toolsStore);
         const QString source = program.scratch(QStringLiteral("PROG.asm"));
-        QVERIFY(writeFile(source, "nop\r\n"));
+        QVERIFY(writeBytes(source, "nop\r\n"));
         program.dialogs().willChooseFile(source, quillon::allFilesIndex);
         pressInEditor(Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Form1->currentFile, source);
@@ -141,7 +134,7 @@ private slots:
         quillon::Application::instance().setShell(
             std::make_unique<quillon::DetachedProcessShell>());
         const QString source = program.scratch(QStringLiteral("PROG.asm"));
-        QVERIFY(writeFile(source, "nop\r\n"));
+        QVERIFY(writeBytes(source, "nop\r\n"));
         openAssemblerSource(program, source);
         pressInEditor(Qt::Key_F5);
         QCOMPARE(AsmSourceName, source);
@@ -165,7 +158,7 @@ private slots:
         const QString folder = program.scratch(QStringLiteral("my dir ;$(touch pwned) 'q'"));
         QVERIFY(QDir().mkpath(folder));
         const QString source = folder + QStringLiteral("/PROG 1.asm");
-        QVERIFY(writeFile(source, exitProgram(42)));
+        QVERIFY(writeBytes(source, exitProgram(42)));
         openAssemblerSource(program, source);
         // Changes that are not saved: the tools work on the file as stored.
         Form1->re1->SelectAll();

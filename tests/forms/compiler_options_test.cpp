@@ -5,6 +5,7 @@
 #include "platform/TRadioGroup.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramUnderTest.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -15,15 +16,12 @@
 
 using quillon::test::ProgramUnderTest;
 
+using quillon::test::enabledSubmenus;
+using quillon::test::storeWith;
+
 namespace {
 
 const char* const submenus[] = {"Asembler1", "C1", "Pascal1", "BASIC1"};
-
-QByteArray storeWith(const QByteArray& values) {
-    return "Windows Registry Editor Version 5.00\n\n"
-           "[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]\n" +
-           values;
-}
 
 void showCompilerOptions() {
     Form1->item("Options2")->trigger();
@@ -43,15 +41,6 @@ QList<QGroupBox*> groups() {
 QList<QLineEdit*> allFields() {
     return {Form4->Edit1, Form4->Edit2, Form4->Edit3, Form4->Edit4, Form4->Edit5,
             Form4->Edit6, Form4->Edit7, Form4->Edit8, Form4->Edit9};
-}
-
-QStringList enabledSubmenus() {
-    QStringList names;
-    for (const char* name : submenus) {
-        if (Form1->item(name)->isEnabled())
-            names << QString::fromLatin1(name);
-    }
-    return names;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "forms/nov1.h"
 #include "platform/TRichEdit.h"
 #include "support/ProgramUnderTest.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTest>
@@ -12,36 +13,14 @@
 using quillon::DialogButton;
 using quillon::test::ProgramUnderTest;
 
-namespace {
+using quillon::test::enabledSubmenus;
+using quillon::test::fileBytes;
+using quillon::test::writeBytes;
 
-#if __has_include("core/RtfReader.h")
-constexpr bool rtfCodecBuiltIn = true;
-#else
-constexpr bool rtfCodecBuiltIn = false;
-#endif
+namespace {
 
 const QString htmlQuestion =
     QStringLiteral("You heve opened an HTML source file.Do you want to edit it with Tagloom?");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QStringList enabledSubmenus() {
-    QStringList enabled;
-    for (const char* name : {"Asembler1", "C1", "Pascal1", "BASIC1"}) {
-        if (Form1->item(name)->isEnabled())
-            enabled << QString::fromLatin1(name);
-    }
-    return enabled;
-}
 
 void saveAs(ProgramUnderTest& program, const QString& name, int entry) {
     program.dialogs().willChooseFile(name, entry);
@@ -78,7 +57,7 @@ private slots:
         QTest::keyClicks(Form1->re1, QStringLiteral("hello"));
         saveAs(program, program.scratch(entered), entry);
 
-        QCOMPARE(bytesOf(program.scratch(written)), QByteArray("hello\r\n"));
+        QCOMPARE(fileBytes(program.scratch(written)), QByteArray("hello\r\n"));
         QCOMPARE(Form1->windowTitle(), QStringLiteral("Quillon - ") + program.scratch(written));
         QCOMPARE(Form1->currentFile, program.scratch(written));
         QCOMPARE(program.dialogs().fileQuestions.at(0).request.filter,
@@ -92,17 +71,15 @@ private slots:
     }
 
     void onlyTheRichTextEntryOfSaveAsSwitchesToRtf() {
-        if (!rtfCodecBuiltIn)
-            QSKIP("the RTF writer is not part of this build yet");
         ProgramUnderTest program;
         QTest::keyClicks(Form1->re1, QStringLiteral("rich"));
         saveAs(program, program.scratch("a"), 7);
         QVERIFY(!Form1->re1->PlainText());
-        QVERIFY(bytesOf(program.scratch("a.rtf")).startsWith("{\\rtf"));
+        QVERIFY(fileBytes(program.scratch("a.rtf")).startsWith("{\\rtf"));
 
         saveAs(program, program.scratch("b"), 6);
         QVERIFY(!Form1->re1->PlainText());
-        QVERIFY(bytesOf(program.scratch("b.txt")).startsWith("{\\rtf"));
+        QVERIFY(fileBytes(program.scratch("b.txt")).startsWith("{\\rtf"));
         QVERIFY(program.dialogs().errors.isEmpty());
     }
 
@@ -152,7 +129,7 @@ private slots:
         QFETCH(bool, plain);
         ProgramUnderTest program;
         const QString file = program.scratch("source");
-        writeFile(file, "line one\r\nline two\r\n");
+        QVERIFY(writeBytes(file, "line one\r\nline two\r\n"));
         Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::C1);
         Form1->SetSaveMode(quillon::SaveMode::Rich);
 
@@ -168,11 +145,9 @@ private slots:
     }
 
     void openReadsAnRtfFileAsRichText() {
-        if (!rtfCodecBuiltIn)
-            QSKIP("the RTF reader is not part of this build yet");
         ProgramUnderTest program;
         const QString file = program.scratch("doc.rtf");
-        writeFile(file, "{\\rtf1\\ansi {\\b bold} plain\\par}");
+        QVERIFY(writeBytes(file, "{\\rtf1\\ansi {\\b bold} plain\\par}"));
         open(program, file, 7);
         QVERIFY(program.dialogs().errors.isEmpty());
         QVERIFY(!Form1->re1->PlainText());
@@ -197,7 +172,7 @@ private slots:
     void aFailedOpenKeepsTheCaptionAndTheDocumentsFile() {
         ProgramUnderTest program;
         const QString own = program.scratch("own.txt");
-        writeFile(own, "mine\r\n");
+        QVERIFY(writeBytes(own, "mine\r\n"));
         open(program, own, 8);
         const QString missing = program.scratch("missing.pas");
         open(program, missing, 2);
@@ -219,7 +194,7 @@ private slots:
         QFETCH(DialogButton, answer);
         ProgramUnderTest program;
         const QString page = program.scratch("page.html");
-        writeFile(page, "<html>\r\n</html>\r\n");
+        QVERIFY(writeBytes(page, "<html>\r\n</html>\r\n"));
         HandOverText = QStringLiteral("an earlier page");
         Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
         program.dialogs().confirmAnswers.push_back(answer);
@@ -238,7 +213,7 @@ private slots:
     void htmlOpenAnsweredYesHandsTheFileToTheModalComposer() {
         ProgramUnderTest program;
         const QString page = program.scratch("page.html");
-        writeFile(page, "<p>first</p>\r\n");
+        QVERIFY(writeBytes(page, "<p>first</p>\r\n"));
         Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Asembler1);
         Form1->SetSaveMode(quillon::SaveMode::Rich);
         program.dialogs().confirmAnswers.push_back(DialogButton::Yes);
@@ -252,7 +227,7 @@ private slots:
             composerTookTheText = QTest::qWaitFor(
                 [] { return htm1->re1->Text() == QStringLiteral("<p>first</p>\r\n"); });
             // The composer writes the page, then is edited further and closed without saving.
-            writeFile(page, "<p>second</p>\r\n");
+            QVERIFY(writeBytes(page, "<p>second</p>\r\n"));
             QTest::keyClicks(htm1->re1, QStringLiteral("unsaved"));
             htm1->close();
         });
@@ -275,7 +250,7 @@ private slots:
     void htmlHandOverToAVisibleComposerStopsAfterEmptyingTheEditor() {
         ProgramUnderTest program;
         const QString page = program.scratch("page.html");
-        writeFile(page, "<p>text</p>\r\n");
+        QVERIFY(writeBytes(page, "<p>text</p>\r\n"));
         Form1->ApplyCompilerSubmenus(quillon::CompilerSubmenu::Pascal1);
         htm1->Show();
         program.dialogs().confirmAnswers.push_back(DialogButton::Yes);
@@ -317,15 +292,15 @@ private slots:
         QTest::keyClicks(Form1->re1, QStringLiteral("other"));
         saveAs(program, program.scratch("b"), 6);
         const QString a = program.scratch("a.txt");
-        writeFile(a, "alpha\r\n");
+        QVERIFY(writeBytes(a, "alpha\r\n"));
         open(program, a, 8);
 
         QTest::keyClick(Form1->re1, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(Form1->re1, QStringLiteral("omega"));
         QTest::keyClick(Form1->re1, Qt::Key_S, Qt::ControlModifier);
 
-        QCOMPARE(bytesOf(a), QByteArray("alpha\r\nomega"));
-        QCOMPARE(bytesOf(program.scratch("b.txt")), QByteArray("other\r\n"));
+        QCOMPARE(fileBytes(a), QByteArray("alpha\r\nomega"));
+        QCOMPARE(fileBytes(program.scratch("b.txt")), QByteArray("other\r\n"));
         QCOMPARE(program.dialogs().fileQuestions.size(), std::size_t{2});
         QCOMPARE(Form1->windowTitle(), QStringLiteral("Quillon - ") + a);
         QVERIFY(Form1->item("Save1")->isEnabled());
@@ -345,8 +320,8 @@ private slots:
 
         QCOMPARE(program.dialogs().fileQuestions.size(), std::size_t{2});
         QVERIFY(program.dialogs().fileQuestions.back().save);
-        QCOMPARE(bytesOf(program.scratch("fresh.txt")), QByteArray("new"));
-        QCOMPARE(bytesOf(program.scratch("old.txt")), QByteArray("old\r\n"));
+        QCOMPARE(fileBytes(program.scratch("fresh.txt")), QByteArray("new"));
+        QCOMPARE(fileBytes(program.scratch("old.txt")), QByteArray("old\r\n"));
         QCOMPARE(Form1->windowTitle(), QStringLiteral("Quillon - ") + program.scratch("fresh.txt"));
         QVERIFY(program.dialogs().unexpected.isEmpty());
     }

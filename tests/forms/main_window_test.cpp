@@ -2,6 +2,7 @@
 #include "forms/Unit1.h"
 #include "platform/TRichEdit.h"
 #include "support/ProgramUnderTest.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,15 +11,11 @@
 
 using quillon::test::ProgramUnderTest;
 
+using quillon::test::storeWith;
+
 namespace {
 
 const char* const startUpDisabled[] = {"Asembler1", "C1", "Pascal1", "BASIC1", "Save1", "Undo1"};
-
-QByteArray storeWith(const QByteArray& values) {
-    return "Windows Registry Editor Version 5.00\n\n"
-           "[HKEY_CURRENT_USER\\Software\\marrowkit\\quillon\\Settings]\n" +
-           values;
-}
 
 } // namespace
 

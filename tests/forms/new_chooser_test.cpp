@@ -4,6 +4,7 @@
 #include "forms/nov1.h"
 #include "platform/TRichEdit.h"
 #include "support/ProgramUnderTest.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,10 @@
 using quillon::DialogButton;
 using quillon::test::ProgramUnderTest;
 
-namespace {
+using quillon::test::enabledSubmenus;
+using quillon::test::fileBytes;
 
-QStringList enabledSubmenus() {
-    QStringList enabled;
-    for (const char* name : {"Asembler1", "C1", "Pascal1", "BASIC1"}) {
-        if (Form1->item(name)->isEnabled())
-            enabled << QString::fromLatin1(name);
-    }
-    return enabled;
-}
+namespace {
 
 QWidget* chooserPart(const char* name) {
     auto* part = new_->findChild<QWidget*>(QString::fromLatin1(name));
@@ -40,11 +35,6 @@ void clickIcon(const char* image) {
 void startNewDocument() {
     QTest::keyClick(Form1->re1, Qt::Key_N, Qt::ControlModifier);
     QTRY_VERIFY(new_->isVisible());
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -197,8 +187,8 @@ private slots:
         QCOMPARE(questions.size(), std::size_t{2});
         QCOMPARE(questions[0].request.filter,
                  QStringLiteral("TXT   (DOS Text file)|*.txt|All files   [*.*]|*.*"));
-        QCOMPARE(bytesOf(program.scratch("first.txt")), QByteArray("one"));
-        QCOMPARE(bytesOf(program.scratch("second")), QByteArray("one"));
+        QCOMPARE(fileBytes(program.scratch("first.txt")), QByteArray("one"));
+        QCOMPARE(fileBytes(program.scratch("second")), QByteArray("one"));
         QVERIFY(!QFile::exists(program.scratch("second.txt")));
         QCOMPARE(Form1->windowTitle(), QStringLiteral("Quillon - ") + program.scratch("second"));
     }
@@ -270,8 +260,8 @@ private slots:
         QTest::keyClicks(Form1->re1, QStringLiteral("+"));
         program.dialogs().willChooseFile(program.scratch("prog"), 1);
         QTest::keyClick(Form1->re1, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(bytesOf(page), QByteArray("opened meanwhile\r\n"));
-        QCOMPARE(bytesOf(program.scratch("prog.asm")), QByteArray("+opened meanwhile\r\n"));
+        QCOMPARE(fileBytes(page), QByteArray("opened meanwhile\r\n"));
+        QCOMPARE(fileBytes(program.scratch("prog.asm")), QByteArray("+opened meanwhile\r\n"));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "core/RtfReader.h"
 #include "platform/TRichEdit.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,18 +15,10 @@
 
 using namespace quillon;
 
+using quillon::test::fileBytes;
+using quillon::test::writeBytes;
+
 namespace {
-
-QByteArray readAll(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray withCrLfBreaks(const QByteArray& bytes) {
     QByteArray result;
@@ -76,22 +69,22 @@ private slots:
     void aPlainFileComesBackByteForByteApartFromLineBreaks() {
         QFETCH(QByteArray, bytes);
         const QString name = folder.filePath(QStringLiteral("plain.txt"));
-        writeAll(name, bytes);
+        QVERIFY(writeBytes(name, bytes));
         editor->Lines().LoadFromFile(name);
         editor->Lines().SaveToFile(name);
-        QCOMPARE(readAll(name), withCrLfBreaks(bytes));
+        QCOMPARE(fileBytes(name), withCrLfBreaks(bytes));
     }
 
     void aClearedEditorHoldsANewDocumentWrittenAsUtf8() {
         const QString name = folder.filePath(QStringLiteral("legacy.txt"));
-        writeAll(name, "caf\xe9\r\n");
+        QVERIFY(writeBytes(name, "caf\xe9\r\n"));
         editor->Lines().LoadFromFile(name);
         editor->Lines().SaveToFile(name);
-        QCOMPARE(readAll(name), QByteArray("caf\xe9\r\n"));
+        QCOMPARE(fileBytes(name), QByteArray("caf\xe9\r\n"));
         editor->Clear();
         editor->SetText(QString::fromUtf8("\xc3\xa9"));
         editor->Lines().SaveToFile(name);
-        QCOMPARE(readAll(name), QByteArray("\xc3\xa9"));
+        QCOMPARE(fileBytes(name), QByteArray("\xc3\xa9"));
     }
 
     void randomBytesSurviveOpenAndSave() {
@@ -104,16 +97,16 @@ private slots:
                 const auto pick = random() % 8;
                 bytes += pick == 0 ? '\r' : pick == 1 ? '\n' : pick == 2 ? '\0' : char(random());
             }
-            writeAll(name, bytes);
+            QVERIFY(writeBytes(name, bytes));
             editor->Lines().LoadFromFile(name);
             editor->Lines().SaveToFile(name);
-            QCOMPARE(readAll(name), withCrLfBreaks(bytes));
+            QCOMPARE(fileBytes(name), withCrLfBreaks(bytes));
         }
     }
 
     void aZeroByteStaysInTheTextAsAVisibleCharacter() {
         const QString name = folder.filePath(QStringLiteral("zero.txt"));
-        writeAll(name, QByteArray("ab\0cd", 5));
+        QVERIFY(writeBytes(name, QByteArray("ab\0cd", 5)));
         editor->Lines().LoadFromFile(name);
         QCOMPARE(editor->Text().size(), 5);
         QCOMPARE(editor->Text().at(2), QChar(0));
@@ -121,9 +114,10 @@ private slots:
 
     void richModeShowsTheFormatsAndWritesThemBack() {
         const QString name = folder.filePath(QStringLiteral("rich.rtf"));
-        writeAll(name, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
-                       "\\f0\\fs24 plain {\\b bold} {\\i\\cf1 red} \\ul under\\ulnone\\par"
-                       "\\qc centred\\par}");
+        writeBytes(name,
+                   "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+                   "\\f0\\fs24 plain {\\b bold} {\\i\\cf1 red} \\ul under\\ulnone\\par"
+                   "\\qc centred\\par}");
         editor->SetPlainText(false);
         editor->Lines().LoadFromFile(name);
         QCOMPARE(editor->Text(), QStringLiteral("plain bold red under\r\ncentred\r\n"));
@@ -135,10 +129,10 @@ private slots:
         QVERIFY(cursor.charFormat().fontItalic());
         QCOMPARE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
 
-        const auto original = readRtf(readAll(name).toStdString());
+        const auto original = readRtf(fileBytes(name).toStdString());
         const QString copy = folder.filePath(QStringLiteral("copy.rtf"));
         editor->Lines().SaveToFile(copy);
-        const auto written = readRtf(readAll(copy).toStdString());
+        const auto written = readRtf(fileBytes(copy).toStdString());
         QVERIFY(original && written);
         QCOMPARE(written->paragraphs.size(), original->paragraphs.size());
         for (std::size_t i = 0; i < original->paragraphs.size(); ++i) {
@@ -160,7 +154,7 @@ private slots:
 
     void aFileThatIsNotRtfIsReadAsPlainTextInRichMode() {
         const QString name = folder.filePath(QStringLiteral("not.rtf"));
-        writeAll(name, "just words\r\n");
+        QVERIFY(writeBytes(name, "just words\r\n"));
         editor->SetPlainText(false);
         editor->Lines().LoadFromFile(name);
         QCOMPARE(editor->Text(), QStringLiteral("just words\r\n"));
@@ -182,7 +176,7 @@ private slots:
     void aSaveThatFailsPartWayLeavesTheOldFileAsItWas() {
         const QString name = folder.filePath(QStringLiteral("precious.txt"));
         const QByteArray old = "the old contents\r\n";
-        writeAll(name, old);
+        QVERIFY(writeBytes(name, old));
         editor->SetText(QString(100000, QLatin1Char('x')));
         QString failure;
         {
@@ -191,7 +185,7 @@ private slots:
             failure = failureOf([&] { editor->Lines().SaveToFile(name); });
         }
         QCOMPARE(failure, QStringLiteral("Failed to Save Stream"));
-        QCOMPARE(readAll(name), old);
+        QCOMPARE(fileBytes(name), old);
         // The temporary file is gone too.
         QCOMPARE(QDir(folder.path())
                      .entryList({QStringLiteral("*precious*")}, QDir::Files | QDir::Hidden),
@@ -201,13 +195,13 @@ private slots:
     void savingKeepsPermissionBitsAndWritesThroughALink() {
         const QString target = folder.filePath(QStringLiteral("target.txt"));
         const QString link = folder.filePath(QStringLiteral("link.txt"));
-        writeAll(target, "old\r\n");
+        QVERIFY(writeBytes(target, "old\r\n"));
         QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0640), 0);
         QCOMPARE(::symlink("target.txt", QFile::encodeName(link).constData()), 0);
         editor->SetText(QStringLiteral("new"));
         editor->Lines().SaveToFile(link);
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(readAll(target), QByteArray("new"));
+        QCOMPARE(fileBytes(target), QByteArray("new"));
         struct stat status {};
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
         QCOMPARE(status.st_mode & 07777, mode_t(0640));
