@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Installs from Debian's packages whatever the build, the editor and the tests need and is missing.
+# Installs from Debian's packages whatever is missing to build and run the editor, and with
+# --for-tests also what the tests, the fuzz targets and the benchmarks need.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
-  libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick nasm binutils
-  desktop-file-utils appstream dpkg-dev
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev libicu-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
 )
+if [ "${1:-}" = "--for-tests" ]; then
+  packages+=(
+    clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool x11-utils imagemagick nasm binutils
+    desktop-file-utils appstream dpkg-dev
+    libreoffice-writer-nogui unrtf
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

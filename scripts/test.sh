@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-scripts/install-deps.sh
+scripts/install-deps.sh --for-tests
 
 corpus="${QUILLON_RTF_CORPUS:-}"
 if [ -z "$corpus" ] && [ -d ../shared/corpus/rtf ]; then
