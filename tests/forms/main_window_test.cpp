@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 using quillon::test::ProgramUnderTest;
 
@@ -99,13 +100,11 @@ private slots:
         Form1->resize(700, 500);
         QTest::qWait(0);
         QCOMPARE(Form1->re1->size(), QSize(537, 329));
+        // This test runs on an 800 x 600 screen, which a maximised window fills.
         Form1->showMaximized();
-        QTRY_VERIFY(Form1->isMaximized());
-        const QSize outer = Form1->frameGeometry().size();
-        QTRY_COMPARE(Form1->re1->size(), QSize(outer.width() - 12, outer.height() - 48));
+        QTRY_COMPARE(Form1->frameGeometry().size(), QSize(800, 600));
+        QTRY_COMPARE(Form1->re1->size(), QSize(788, 552));
         QCOMPARE(Form1->re1->pos(), QPoint(0, 0));
-        if (outer == QSize(800, 600))
-            QCOMPARE(Form1->re1->size(), QSize(788, 552));
         Form1->showNormal();
         QTRY_COMPARE(Form1->re1->size(), QSize(537, 329));
     }
