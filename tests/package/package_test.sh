@@ -26,6 +26,21 @@ done
 file_type=$(od -An -c -N4 "$scratch/root/usr/share/icons/hicolor/48x48/apps/$id.png" | tr -d ' ')
 [ "$file_type" = "211PNG" ] || { echo "the 48 px icon is no PNG"; exit 1; }
 
+# The installed program starts: its main window reads the settings, which creates the store.
+config="$scratch/config"
+XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/quillon" &
+program=$!
+for _ in $(seq 200); do
+  [ -f "$config/quillon/registry.reg" ] && break
+  kill -0 "$program" 2>/dev/null || break
+  sleep 0.05
+done
+started=no
+[ -f "$config/quillon/registry.reg" ] && kill -0 "$program" 2>/dev/null && started=yes
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+[ "$started" = yes ] || { echo "the installed program did not start"; exit 1; }
+
 desktop-file-validate "$scratch/root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$scratch/root/usr/share/metainfo/$id.metainfo.xml"
 echo "package passed"
