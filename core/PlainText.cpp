@@ -236,10 +236,13 @@ std::size_t countHighBytes(std::string_view bytes) {
     return count;
 }
 
-std::optional<std::string> decodeUtf8(std::string_view bytes) {
+// Copies the bytes with every line break made '\n'; `highByte` takes each byte above 0x7F at `p`,
+// writes what it stands for and returns where to go on, or nullptr when the bytes are not valid.
+template <typename HighByte>
+std::optional<std::string> decode(std::string_view bytes, std::size_t capacity, HighByte highByte) {
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
-    Output out(bytes.size());
+    Output out(capacity);
     while (true) {
         p = out.copyRun<Stop::CarriageReturnOrHighByte>(p, end);
         if (p == end)
@@ -249,33 +252,31 @@ std::optional<std::string> decodeUtf8(std::string_view bytes) {
             p = skipCarriageReturn(p, end);
             continue;
         }
-        const std::size_t length = wellFormedSequenceLength(p, end);
-        if (length == 0)
+        p = highByte(p, end, out);
+        if (p == nullptr)
             return std::nullopt;
-        out.write({p, length});
-        p += length;
     }
     return std::move(out).finish();
 }
 
+std::optional<std::string> decodeUtf8(std::string_view bytes) {
+    return decode(bytes, bytes.size(), [](const char* p, const char* end, Output& out) {
+        const std::size_t length = wellFormedSequenceLength(p, end);
+        if (length == 0)
+            return static_cast<const char*>(nullptr);
+        out.write({p, length});
+        return p + length;
+    });
+}
+
 std::string decodeWindows1252(std::string_view bytes) {
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
-    Output out(bytes.size() + 2 * countHighBytes(bytes));
-    while (true) {
-        p = out.copyRun<Stop::CarriageReturnOrHighByte>(p, end);
-        if (p == end)
-            break;
-        if (*p == '\r') {
-            out.put('\n');
-            p = skipCarriageReturn(p, end);
-            continue;
-        }
-        const auto& sequence = windows1252HighBytesAsUtf8[static_cast<unsigned char>(*p) - 0x80];
-        out.write({sequence.bytes.data(), sequence.length});
-        ++p;
-    }
-    return std::move(out).finish();
+    return *decode(bytes, bytes.size() + 2 * countHighBytes(bytes),
+                   [](const char* p, const char*, Output& out) {
+                       const auto& sequence =
+                           windows1252HighBytesAsUtf8[static_cast<unsigned char>(*p) - 0x80];
+                       out.write({sequence.bytes.data(), sequence.length});
+                       return p + 1;
+                   });
 }
 
 // p points at a CR or LF; returns the first byte after its line break.

@@ -48,7 +48,7 @@ std::optional<std::string> RegFileRegistry::resolvedPath(std::string_view path) 
     return resolved;
 }
 
-bool RegFileRegistry::ensureKey(const std::string& path) {
+bool RegFileRegistry::changeFile(const std::function<void(RegFile&)>& change) {
     bool parsed = true;
     try {
         const bool stored = storage_.update([&](const std::optional<std::string>& current) {
@@ -57,15 +57,23 @@ bool RegFileRegistry::ensureKey(const std::string& path) {
                 parsed = false;
                 return std::optional<std::string>();
             }
-            if (file->hasKey(path))
+            const RegFile before = *file;
+            change(*file);
+            if (*file == before)
                 return std::optional<std::string>();
-            file->createKey(path);
             return std::optional<std::string>(file->serialize());
         });
         return stored && parsed;
     } catch (const std::exception&) {
         return false;
     }
+}
+
+bool RegFileRegistry::ensureKey(const std::string& path) {
+    return changeFile([&](RegFile& file) {
+        if (!file.hasKey(path))
+            file.createKey(path);
+    });
 }
 
 bool RegFileRegistry::keyExists(const std::string& path) {
@@ -97,24 +105,7 @@ bool RegFileRegistry::OpenKey(std::string_view path, bool canCreate) {
 bool RegFileRegistry::writeValue(std::string_view name, RegistryValue value) {
     if (!openKey_ || !RegFile::isValidValueName(name))
         return false;
-    bool parsed = true;
-    try {
-        const bool stored = storage_.update([&](const std::optional<std::string>& current) {
-            auto file = parsedOrEmpty(current);
-            if (!file) {
-                parsed = false;
-                return std::optional<std::string>();
-            }
-            file->setValue(*openKey_, name, value);
-            std::string text = file->serialize();
-            if (current == text)
-                return std::optional<std::string>();
-            return std::optional<std::string>(std::move(text));
-        });
-        return stored && parsed;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return changeFile([&](RegFile& file) { file.setValue(*openKey_, name, value); });
 }
 
 void RegFileRegistry::WriteString(std::string_view name, std::string_view value) {

@@ -3,6 +3,7 @@
 #include "core/RegFile.h"
 #include "core/Registry.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,9 @@ public:
 
 private:
     std::optional<std::string> resolvedPath(std::string_view path) const;
+    // Read-modify-write of the whole file; false when it cannot be parsed, read or written. A
+    // change that changes no key or value writes nothing, so a file stays as its writer left it.
+    bool changeFile(const std::function<void(RegFile&)>& change);
     bool ensureKey(const std::string& path);
     bool keyExists(const std::string& path);
     bool writeValue(std::string_view name, RegistryValue value);
