@@ -1,5 +1,7 @@
 #include "core/RegFile.h"
 
+#include "core/CodePage.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -10,7 +12,6 @@ namespace {
 constexpr std::string_view header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view hive = "HKEY_CURRENT_USER";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-constexpr char32_t replacementCharacter = 0xFFFD;
 constexpr std::size_t hexLineWidth = 78;
 
 char asciiLower(char c) {
@@ -73,75 +74,6 @@ void appendHex(std::string& out, std::uint32_t number, int width) {
     if (static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
     out += text;
-}
-
-// Decodes one code point at `at`; an invalid sequence yields U+FFFD for its first byte only.
-char32_t decodeUtf8(std::string_view text, std::size_t& at) {
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byteAt(at);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    int length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    char32_t codePoint = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        ++at;
-        return replacementCharacter;
-    }
-    if (at + static_cast<std::size_t>(length) > text.size()) {
-        ++at;
-        return replacementCharacter;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byteAt(at + static_cast<std::size_t>(i));
-        const unsigned char min = i == 1 ? low : 0x80;
-        const unsigned char max = i == 1 ? high : 0xBF;
-        if (next < min || next > max) {
-            ++at;
-            return replacementCharacter;
-        }
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    at += static_cast<std::size_t>(length);
-    return codePoint;
-}
-
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
 }
 
 void appendUtf16Unit(std::vector<std::uint8_t>& out, std::uint32_t unit) {
@@ -323,7 +255,7 @@ std::string repairedUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();)
-        appendUtf8(out, decodeUtf8(text, at));
+        appendUtf8(decodeUtf8(text, at), out);
     return out;
 }
 
@@ -356,12 +288,12 @@ std::string utf8FromUtf16Le(const std::vector<std::uint8_t>& bytes) {
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units) {
             const char32_t next = unitAt(i + 1);
             if (next >= 0xDC00 && next <= 0xDFFF) {
-                appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+                appendUtf8(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00), out);
                 ++i;
                 continue;
             }
         }
-        appendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? replacementCharacter : unit);
+        appendUtf8(unit >= 0xD800 && unit <= 0xDFFF ? replacementCharacter : unit, out);
     }
     return out;
 }
